@@ -1,0 +1,25 @@
+#!/bin/sh
+# Builds the fuzz targets with clang and runs each for a bounded time:
+#   scripts/fuzz.sh [SECONDS]   (default 30; the test command runs it so)
+# A longer run of one target: build-fuzz/fuzz/fuzz_document_line -max_total_time=600 fuzz/corpus/document_line
+set -eu
+cd "$(dirname "$0")/.."
+seconds="${1:-30}"
+CC=clang CXX=clang++ ./scripts/build.sh build-fuzz -DLUMORA_GUI=OFF -DLUMORA_BENCH=OFF -DLUMORA_FUZZ=ON \
+  -DLUMORA_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+for target in build-fuzz/fuzz/fuzz_* build-fuzz/fuzz/stores/fuzz_*; do
+  [ -x "$target" ] || continue
+  name=$(basename "$target" | sed 's/^fuzz_//')
+  seeds="fuzz/corpus/$name"
+  work="build-fuzz/corpus/$name"
+  mkdir -p "$work"
+  [ -d "$seeds" ] && cp -n "$seeds"/* "$work"/ 2>/dev/null || true
+  echo "fuzzing $name for ${seconds}s"
+  "$target" -max_total_time="$seconds" -print_final_stats=1 -max_len=65536 "$work" 2>&1 | \
+    grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|#[0-9]+ *DONE)|ERROR|invariant|SUMMARY' || true
+  # libFuzzer leaves crash-* files when it finds a fault.
+  if ls crash-* leak-* timeout-* oom-* >/dev/null 2>&1; then
+    echo "fuzzing $name found a fault:"; ls crash-* leak-* timeout-* oom-* 2>/dev/null
+    exit 1
+  fi
+done
