@@ -231,6 +231,20 @@ OrphanRun COkiniiriStore::RemoveOrphans(int* removedCount) {
     COkiniiriRows rows;
     result.status = readTable(rows);
     if (result.status != StoreStatus::Ok) return result;
+    int firstRun = 0;
+    if (!rows.empty() && rows.id(0) != 1) {
+        // Line 1 is written back as the top folder (id 1) by the first run
+        // that removes anything, which changes what later runs see; run that
+        // one as it is, then sweep the table it left.
+        const OrphanRun first = RemoveOneOrphan();
+        if (!first.removed || first.status != StoreStatus::Ok) {
+            if (removedCount) *removedCount = first.removed ? 1 : 0;
+            return first;
+        }
+        firstRun = 1;
+        result.status = readTable(rows);
+        if (result.status != StoreStatus::Ok) return result;
+    }
     const std::size_t n = rows.size();
     std::unordered_map<std::int32_t, int> ids;
     std::unordered_map<std::int32_t, std::vector<std::size_t>> children;
@@ -264,8 +278,8 @@ OrphanRun COkiniiriStore::RemoveOrphans(int* removedCount) {
         if (alive[i]) appendLine(out, rows.text(i));
     const StoreResult s = stage(kOrphanFile, out, removed > 0);
     result.status = s.status;
-    result.removed = removed > 0 && s.ok();
-    if (removedCount) *removedCount = s.ok() ? removed : 0;
+    result.removed = (removed > 0 && s.ok()) || firstRun > 0;
+    if (removedCount) *removedCount = firstRun + (s.ok() ? removed : 0);
     return result;
 }
 
