@@ -1,0 +1,71 @@
+#include "app/CLumoraApp.h"
+
+#include <QFile>
+#include <QStandardPaths>
+
+#include "app/CAboutDlg.h"
+#include "app/CFileTypeRegistrar.h"
+#include "app/CInstalledFiles.h"
+#include "app/CMainFrame.h"
+
+namespace lumora {
+namespace {
+
+QString lockPathFor(const CUserFolder& folder) {
+    return folder.file(QString::fromLatin1(CLumoraApp::kInstanceLockName) + QStringLiteral(".lock"));
+}
+
+}  // namespace
+
+CLumoraApp::CLumoraApp(const QString& programPath) : lock_(lockPathFor(folder_)) {
+    const CUserFolder& folder = folder_;
+    folder.ensure();
+    folder.ensure();
+    CInstalledFiles::installMissing(folder);
+    QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!dataHome.isEmpty()) fileTypeMessages_ = CFileTypeRegistrar(dataHome).registerAll(folder, programPath);
+    // A running instance holds its lock for hours; only a lock whose owner
+    // has gone counts as stale.
+    lock_.setStaleLockTime(0);
+}
+
+CLumoraApp::~CLumoraApp() {
+    frame_.reset();
+    context_.reset();
+    lock_.unlock();
+}
+
+QString CLumoraApp::instanceLockPath() const { return lockPathFor(folder_); }
+
+bool CLumoraApp::takeInstanceLock() {
+    folder_.ensure();
+    if (lock_.tryLock(0)) return true;
+    // tryLock already clears a lock whose process is gone; a lock file that
+    // cannot be read at all (cut short by a crash) is cleared here.
+    if (lock_.error() == QLockFile::LockFailedError) {
+        qint64 pid = 0;
+        QString host, app;
+        if (!lock_.getLockInfo(&pid, &host, &app) && lock_.removeStaleLockFile()) return lock_.tryLock(0);
+    }
+    return false;
+}
+
+void CLumoraApp::start() {
+    folder_.ensure();
+    if (!context_) context_ = std::make_unique<CAppContext>(folder_);
+    frame_ = std::make_unique<CMainFrame>(*context_, *this);
+    // Without the layout marker the first showing resets the layout anyway.
+    if (QFile::exists(folder_.file(QLatin1String(CMainFrame::kLayoutMarker)))) frame_->restoreWorkspace();
+    frame_->show();
+}
+
+bool CLumoraApp::runCommand(int id) {
+    if (id == kAboutCommand) {
+        CAboutDlg dialog(frame_.get());
+        dialog.exec();
+        return true;
+    }
+    return false;
+}
+
+}  // namespace lumora
