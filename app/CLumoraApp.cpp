@@ -55,7 +55,10 @@ void CLumoraApp::start() {
     if (!context_) context_ = std::make_unique<CAppContext>(folder_);
     frame_ = std::make_unique<CMainFrame>(*context_, *this);
     // Without the layout marker the first showing resets the layout anyway.
-    if (QFile::exists(folder_.file(QLatin1String(CMainFrame::kLayoutMarker)))) frame_->restoreWorkspace();
+    // A start after a crash finds the marker but no saved arrangement: it
+    // gets the first arrangement too rather than the panes' creation order.
+    const bool marked = QFile::exists(folder_.file(QLatin1String(CMainFrame::kLayoutMarker)));
+    if (marked && !frame_->restoreWorkspace()) frame_->resetLayout();
     frame_->show();
 }
 
