@@ -8,7 +8,10 @@ const char* const kUsage =
     "usage: lumora-cli render FIGURE.lmfig -o OUT.png|.bmp|.jpg [--size N]\n"
     "       lumora-cli points FIGURE.lmfig\n"
     "       lumora-cli info FIGURE.lmfig\n"
-    "       lumora-cli defaults C F\n";
+    "       lumora-cli defaults C F\n"
+    "  render, points and info also take HISTORY.lmhis --entry K (1 = newest) or FAVOURITES.lmfav --line L\n"
+    "       lumora-cli favourites FILE.lmfav tree|repair|move S T|remove L|rename L NAME\n"
+    "       lumora-cli history FILE.lmhis list|repair\n";
 
 namespace {
 
@@ -42,6 +45,41 @@ ParseResult parseArguments(const std::vector<std::string>& args) {
         r.ok = true;
         return r;
     }
+    if (verb == "favourites" || verb == "history") {
+        const bool fav = verb == "favourites";
+        r.args.command = fav ? Command::Favourites : Command::History;
+        if (args.size() < 3) return fail(verb + " needs a file and an operation");
+        r.args.figure = args[1];
+        if (r.args.figure.empty()) return fail("empty file name");
+        const std::string& op = args[2];
+        std::size_t want = 3;
+        if (fav && op == "tree") {
+            r.args.op = StoreOp::Tree;
+        } else if (op == "repair") {
+            r.args.op = StoreOp::Repair;
+        } else if (!fav && op == "list") {
+            r.args.op = StoreOp::List;
+        } else if (fav && op == "move") {
+            r.args.op = StoreOp::Move;
+            want = 5;
+        } else if (fav && op == "remove") {
+            r.args.op = StoreOp::Remove;
+            want = 4;
+        } else if (fav && op == "rename") {
+            r.args.op = StoreOp::Rename;
+            want = 5;
+        } else {
+            return fail("unknown " + verb + " operation: " + op);
+        }
+        if (args.size() != want) return fail(verb + " " + op + ": wrong number of arguments");
+        if (want >= 4 && (!parseInt(args[3], r.args.first) || r.args.first < 1))
+            return fail("line numbers count from 1: " + args[3]);
+        if (r.args.op == StoreOp::Move && (!parseInt(args[4], r.args.second) || r.args.second < 1))
+            return fail("line numbers count from 1: " + args[4]);
+        if (r.args.op == StoreOp::Rename) r.args.name = args[4];
+        r.ok = true;
+        return r;
+    }
     if (verb == "points") {
         r.args.command = Command::Points;
     } else if (verb == "info") {
@@ -65,6 +103,12 @@ ParseResult parseArguments(const std::vector<std::string>& args) {
             haveSize = true;
             if (!parseInt(args[++i], r.args.size) || r.args.size < 10 || r.args.size > 6000)
                 return fail("--size must be a whole number from 10 to 6000: " + args[i]);
+        } else if (a == "--entry" || a == "--line") {
+            if (r.args.source != Source::Document) return fail("--entry and --line go once");
+            if (i + 1 >= args.size()) return fail(a + " needs a number");
+            r.args.source = a == "--entry" ? Source::HistoryEntry : Source::FavouriteLine;
+            if (!parseInt(args[++i], r.args.entry) || r.args.entry < 1)
+                return fail(a + " must be a whole number from 1: " + args[i]);
         } else if (!a.empty() && a[0] == '-' && a != "-") {
             return fail("unknown option: " + a);
         } else if (r.args.figure.empty()) {

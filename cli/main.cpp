@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "cli/CliArguments.h"
+#include "cli/StoreCommands.h"
 #include "engine/DocumentLine.h"
 #include "engine/DrawPipeline.h"
 #include "engine/FormulaCatalogue.h"
@@ -42,6 +43,16 @@ struct NoMessages : MessageSink {
     std::string last;
     void showMessage(const std::string& text, const std::string&, MessageIcon) override { last = text; }
 };
+
+bool applyFigure(const FigureRecord& record, const std::string& what, PlainPanes& panes, ViewColours& view,
+                 std::string& error) {
+    NoMessages messages;
+    if (applyRecord(record, panes.panes(), view, messages) != ApplyOutcome::Applied) {
+        error = what + ": the figure's formula is not in this program's catalogue";
+        return false;
+    }
+    return true;
+}
 
 // Reads a figure document and sets plain panes from it, as Open does.
 bool loadFigure(const std::string& path, PlainPanes& panes, ViewColours& view, std::string& error) {
@@ -71,13 +82,7 @@ bool loadFigure(const std::string& path, PlainPanes& panes, ViewColours& view, s
         }
         return false;
     }
-    NoMessages messages;
-    const ApplyOutcome outcome = applyRecord(*doc.record, panes.panes(), view, messages);
-    if (outcome != ApplyOutcome::Applied) {
-        error = path + ": the figure's formula is not in this program's catalogue";
-        return false;
-    }
-    return true;
+    return applyFigure(*doc.record, path, panes, view, error);
 }
 
 std::string lowerExtension(const std::string& path) {
@@ -165,10 +170,22 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    if (a.command == cli::Command::Favourites || a.command == cli::Command::History) {
+        const cli::StoreRun run = cli::runStoreCommand(a);
+        std::fwrite(run.out.data(), 1, run.out.size(), stdout);
+        return run.exitCode == 0 ? 0 : badInput(run.error);
+    }
+
     PlainPanes panes;
     ViewColours view;
     std::string error;
-    if (!loadFigure(a.figure, panes, view, error)) return badInput(error);
+    if (a.source == cli::Source::Document) {
+        if (!loadFigure(a.figure, panes, view, error)) return badInput(error);
+    } else {
+        const std::optional<FigureRecord> record = cli::recordFromStore(a, error);
+        if (!record) return badInput(error);
+        if (!applyFigure(*record, a.figure, panes, view, error)) return badInput(error);
+    }
     const DrawInputs in = readDrawInputs(panes.panes());
     auto state = std::make_unique<DrawState>();
     if (draw(in, *state) == DrawOutcome::SameColour)

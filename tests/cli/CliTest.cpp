@@ -10,6 +10,10 @@
 #include <fstream>
 
 #include "cli/CliArguments.h"
+#include "collections/CHistoryStore.h"
+#include "collections/COkiniiriStore.h"
+#include "engine/PlainPanes.h"
+#include "engine/RecordPanes.h"
 #include "tests/support/DataFiles.h"
 
 namespace lumora {
@@ -136,6 +140,60 @@ TEST_F(CliRun, BadInputWritesNothingAndExitsTwo) {
         EXPECT_FALSE(fs::exists(ro));
     }
     chmod((dir / "ro").c_str(), 0700);
+}
+
+FigureRecord defaults(int c, int f) {
+    PlainPanes panes;
+    panes.variables.selectCategory(c);
+    panes.variables.selectFormula(f);
+    FigureRecord current;
+    return collectRecord(panes.panes(), ViewColours{}, current);
+}
+
+TEST_F(CliRun, HistoryListRepairAndEntries) {
+    const fs::path store = dir / "store";
+    CHistoryStore history(store);
+    std::array<bool, 20> active{};
+    active.fill(true);
+    ASSERT_TRUE(history.AppendEntry(defaults(0, 0), active).ok());
+    ASSERT_TRUE(history.AppendEntry(defaults(8, 1), active).ok());
+    const std::string file = (dir / "h.lmhis").string();
+    std::string bytes = test::readFile(history.workFile().string());
+    bytes.insert(bytes.find('\n') + 1, "1,2,3\r\n");  // a damaged line between the two
+    std::ofstream(file, std::ios::binary) << bytes;
+
+    EXPECT_EQ(runTool("history " + file + " list").out, "1\t都市 京都\n2\t宝石 ダイヤモンド\n");
+    EXPECT_EQ(test::readFile(file), bytes);  // listing changes nothing
+    EXPECT_EQ(runTool("info " + file + " --entry 1").out.substr(0, 23), "formula: 都市 京都\n");
+    EXPECT_EQ(runTool("info " + file + " --entry 3").status, 2);
+    const ToolRun repair = runTool("history " + file + " repair");
+    EXPECT_EQ(repair.out, "kept 2 entries, removed 1 invalid lines\n");
+    EXPECT_EQ(test::readFile(file), test::readFile(history.workFile().string()));
+}
+
+TEST_F(CliRun, FavouritesOperations) {
+    const fs::path store = dir / "store";
+    COkiniiriStore fav(store);
+    ASSERT_TRUE(fav.ResetTable().ok());
+    ASSERT_TRUE(fav.AppendFolder(0, "花").ok());
+    ASSERT_TRUE(fav.AppendFavourite(0, "一番,目", defaults(2, 0)).ok());
+    ASSERT_TRUE(fav.AppendFavourite(2, "二番", defaults(2, 1)).ok());
+    const std::string file = (dir / "f.lmfav").string();
+    std::ofstream(file, std::ios::binary) << test::readFile(fav.workFile().string());
+
+    EXPECT_EQ(runTool("favourites " + file + " tree").out, "1\tお気に入り/\n2\t  花/\n4\t    二番\n3\t  一番.目\n");
+    EXPECT_EQ(runTool("info " + file + " --line 4").out.substr(0, 20), "formula: 花詞 梅\n");
+    EXPECT_EQ(runTool("info " + file + " --line 2").status, 2);  // a folder has no figure
+    EXPECT_EQ(runTool("favourites " + file + " rename 3 三番").out, "renamed line 3\n");
+    const std::string before = test::readFile(file);
+    EXPECT_EQ(runTool("favourites " + file + " rename 3 " + std::string(600, 'x')).status, 2);
+    EXPECT_EQ(test::readFile(file), before);
+    EXPECT_EQ(runTool("favourites " + file + " move 3 4").status, 0);
+    EXPECT_EQ(runTool("favourites " + file + " tree").out, "1\tお気に入り/\n2\t  花/\n3\t    二番\n4\t    三番\n");
+    EXPECT_EQ(runTool("favourites " + file + " remove 1").status, 2);  // the top folder stays
+    EXPECT_EQ(runTool("favourites " + file + " remove 2").status, 0);
+    EXPECT_EQ(runTool("favourites " + file + " tree").out, "1\tお気に入り/\n");
+    EXPECT_EQ(runTool("favourites " + (dir / "none.lmfav").string() + " tree").status, 2);
 }
 
 }  // namespace
