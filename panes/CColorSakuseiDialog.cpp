@@ -72,8 +72,18 @@ CColorSakuseiDialog::CColorSakuseiDialog(const QString& pictureFolder, QWidget* 
         values->addWidget(label, row, 0, Qt::AlignRight);
         values->addWidget(edit, row, 1);
         values->addWidget(arrows, row, 2);
-        const bool hsv = c <= V;
-        connect(edit, &QLineEdit::textChanged, this, [this, hsv] { hsv ? onHsvChanged() : onRgbChanged(); });
+        if (c <= V) {
+            connect(edit, &QLineEdit::textChanged, this, [this] { onHsvChanged(); });
+        } else {
+            // Typing follows into HSV at each key, but the typed channels are
+            // replaced by their HSV round trip only when the box is left:
+            // rewriting them under the cursor would make many values
+            // impossible to type (with red 255, the "2" of a green 200 rounds
+            // back to 0 before the "00" arrives).
+            connect(edit, &QLineEdit::textEdited, this, [this] { onRgbChanged(false); });
+            connect(edit, &QLineEdit::editingFinished, this, [this] { settleRgb(); });
+            connect(arrows, &SpinArrows::stepped, this, [this] { onRgbChanged(true); });
+        }
     }
     values->setRowMinimumHeight(R, 8);
 
@@ -168,7 +178,9 @@ void CColorSakuseiDialog::startAtRed() {
     onHsvChanged();
 }
 
-void CColorSakuseiDialog::onHsvChanged() {
+void CColorSakuseiDialog::onHsvChanged() { showHsv(true); }
+
+void CColorSakuseiDialog::showHsv(bool rewriteRgb) {
     if (settingHsv_) return;
     for (Channel c : {H, S, V}) spin(c).takeOverText();
     const int h = spin(H).position();
@@ -176,9 +188,11 @@ void CColorSakuseiDialog::onHsvChanged() {
     const int v = spin(V).position();
     busy_ = true;
     const Rgb rgb = hsvToRgb(h, s, v);
-    spin(R).setPosition(rgb.r);
-    spin(G).setPosition(rgb.g);
-    spin(B).setPosition(rgb.b);
+    if (rewriteRgb) {
+        spin(R).setPosition(rgb.r);
+        spin(G).setPosition(rgb.g);
+        spin(B).setPosition(rgb.b);
+    }
     colour_ = packColour(rgb.r, rgb.g, rgb.b);
     pointer_->setHue(h, hueBar_->height());
     field_->setHsv(h, s, v);
@@ -186,7 +200,7 @@ void CColorSakuseiDialog::onHsvChanged() {
     busy_ = false;
 }
 
-void CColorSakuseiDialog::onRgbChanged() {
+void CColorSakuseiDialog::onRgbChanged(bool rewriteRgb) {
     if (busy_) return;
     // Only a channel that was really taken over changes anything.
     bool any = false;
@@ -198,8 +212,19 @@ void CColorSakuseiDialog::onRgbChanged() {
     spin(S).setPosition(hsv.s);
     spin(V).setPosition(hsv.v);
     settingHsv_ = false;
-    // The RGB values become the HSV round trip of what was typed.
-    onHsvChanged();
+    // The RGB values become the HSV round trip of what was entered.
+    showHsv(rewriteRgb);
+}
+
+void CColorSakuseiDialog::settleRgb() {
+    // The colour already is the round trip; make the three boxes say so
+    // (a box left with text that was never taken over gets its value back).
+    const Rgb rgb{redOf(colour_), greenOf(colour_), blueOf(colour_)};
+    busy_ = true;
+    spin(R).setPosition(rgb.r);
+    spin(G).setPosition(rgb.g);
+    spin(B).setPosition(rgb.b);
+    busy_ = false;
 }
 
 void CColorSakuseiDialog::mousePressEvent(QMouseEvent* event) {
@@ -211,8 +236,10 @@ void CColorSakuseiDialog::mousePressEvent(QMouseEvent* event) {
         const QRect band(bar.left(), bar.top() - kPointerMargin, pointer_->geometry().right() - bar.left() + 1,
                          bar.height() + 2 * kPointerMargin);
         if (band.contains(at)) spin(H).setPosition(hueAt(at.y() - bar.top(), bar.height()));
+        // The bottom pixel row is left out, so the lowest value a click sets
+        // is (2 * 256) / (height - 2), not the near-black of the last row.
         const QRect field = field_->geometry();
-        if (field.contains(at)) {
+        if (field.adjusted(0, 0, 0, -1).contains(at)) {
             const QPoint local = at - field.topLeft();
             settingHsv_ = true;
             spin(S).setPosition(saturationAt(local.x(), field.width()));

@@ -23,14 +23,12 @@ class SpinArrows;
 class CColorSakuseiDialog : public QDialog {
     Q_OBJECT
 public:
-    enum : int {
-        IdPreview = 1000,
-        IdField = 1001,
-        IdHueBar = 1002,
-        IdPointer = 1003,
-        IdEditBase = 1004,  // + channel: H, S, V, R, G, B
-        IdSpinBase = 11100  // + channel
-    };
+    static constexpr int IdPreview = 1000;
+    static constexpr int IdField = 1001;
+    static constexpr int IdHueBar = 1002;
+    static constexpr int IdPointer = 1003;
+    static constexpr int IdEditBase = 1004;  // + channel: H, S, V, R, G, B
+    static constexpr int IdSpinBase = 11100;  // + channel
     enum Channel { H = 0, S, V, R, G, B, ChannelCount };
 
     // `pictureFolder` holds "sankaku4.png", the hue pointer; without it the
@@ -60,7 +58,11 @@ private:
     SpinArrows& spin(Channel c) const { return *spins_[static_cast<std::size_t>(c)]; }
     void startAtRed();
     void onHsvChanged();
-    void onRgbChanged();
+    // Shows the HSV values: colour, marker, pointer, preview, and (with
+    // `rewriteRgb`) the three RGB boxes.
+    void showHsv(bool rewriteRgb);
+    void onRgbChanged(bool rewriteRgb);
+    void settleRgb();
 
     ColourSwatch* preview_ = nullptr;
     SatValField* field_ = nullptr;

@@ -22,18 +22,16 @@ class SpinArrows;
 class CPropertiesWnd3D : public QWidget, public TurnControls {
     Q_OBJECT
 public:
-    enum : int {
-        IdSpinBase = 11200,    // + row
-        IdSliderBase = 11210,  // + row
-        IdEditBase = 11220,    // + row
-        IdLabelBase = 11230,   // + row
-        IdReset = 11240,
-        IdToolBar = 11900,
-        IdEnlarge = 11901,
-        IdShrink = 11902,
-        IdStandardSize = 11903,
-        IdDraw = 10030
-    };
+    static constexpr int IdSpinBase = 11200;    // + row
+    static constexpr int IdSliderBase = 11210;  // + row
+    static constexpr int IdEditBase = 11220;    // + row
+    static constexpr int IdLabelBase = 11230;   // + row
+    static constexpr int IdReset = 11240;
+    static constexpr int IdToolBar = 11900;
+    static constexpr int IdEnlarge = 11901;
+    static constexpr int IdShrink = 11902;
+    static constexpr int IdStandardSize = 11903;
+    static constexpr int IdDraw = 10030;
 
     // The toolbar's enlarge, shrink and standard-size buttons go to
     // `commands` as 11901..11903; when nobody takes them there, the pane
