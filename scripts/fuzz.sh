@@ -15,11 +15,12 @@ for target in build-fuzz/fuzz/fuzz_* build-fuzz/fuzz/stores/fuzz_*; do
   mkdir -p "$work"
   [ -d "$seeds" ] && cp -n "$seeds"/* "$work"/ 2>/dev/null || true
   echo "fuzzing $name for ${seconds}s"
-  "$target" -max_total_time="$seconds" -print_final_stats=1 -max_len=65536 "$work" 2>&1 | \
-    grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|#[0-9]+ *DONE)|ERROR|invariant|SUMMARY' || true
-  # libFuzzer leaves crash-* files when it finds a fault.
-  if ls crash-* leak-* timeout-* oom-* >/dev/null 2>&1; then
-    echo "fuzzing $name found a fault:"; ls crash-* leak-* timeout-* oom-* 2>/dev/null
+  log="build-fuzz/$name.log"
+  if ! "$target" -max_total_time="$seconds" -print_final_stats=1 -max_len=65536 -artifact_prefix="build-fuzz/$name-" \
+      "$work" >"$log" 2>&1; then
+    echo "fuzzing $name found a fault:"
+    grep -E 'ERROR|invariant|SUMMARY|Test unit written' "$log" || tail -n 30 "$log"
     exit 1
   fi
+  grep -E '^stat::(number_of_executed_units|average_exec_per_sec)' "$log" || true
 done
