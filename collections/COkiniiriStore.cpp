@@ -53,8 +53,13 @@ bool rowPassesCheck(const COkiniiriRows& rows, std::size_t i) {
     if (n == COkiniiriStore::kFolderFields) return rows.number(i, 4) == rows.number(i, 6);
     if (n == COkiniiriStore::kFavouriteFields) {
         std::int32_t sum = rows.number(i, 4);
-        for (std::size_t k = 6; k <= 74; ++k) sum = wrapAdd(sum, rows.number(i, k));
-        return rows.number(i, 75) == sum;
+        std::int32_t written = 0;
+        std::size_t k = 6;
+        rows.forFields(i, 6, 75, [&](std::string_view f) {
+            if (k++ <= 74) sum = wrapAdd(sum, atoiClamped(f));
+            else written = atoiClamped(f);
+        });
+        return written == sum;
     }
     return false;
 }
@@ -172,98 +177,118 @@ StoreResult COkiniiriStore::stage(const char* stagingName, const std::string& co
     return result;
 }
 
-StoreResult COkiniiriStore::CheckRows() {
-    COkiniiriRows rows;
-    StoreResult result;
-    result.status = readTable(rows);
-    if (!result.ok()) return result;
-    std::string out;
+namespace {
+
+struct StageOutput {
+    std::string content;
     bool changed = false;
+    int removed = 0;
+};
+
+// The row's fields from `first` (counted from 1) to its end, as read, except
+// field `replaced`, which is written as `with`.
+void appendFieldsFrom(std::string& out, const COkiniiriRows& rows, std::size_t row, std::size_t first,
+                      std::size_t replaced = 0, std::string_view with = {}) {
+    const std::string_view from = rows.fromField(row, first);
+    if (replaced < first || replaced > rows.fieldCount(row)) {
+        out += from;
+        return;
+    }
+    const std::string_view target = rows.fromField(row, replaced);
+    out += from.substr(0, static_cast<std::size_t>(target.data() - from.data()));
+    out += with;
+    out += target.substr(rows.field(row, replaced).size());
+}
+
+// Field k (counted from 1) of a row written as `with`, the rest as read.
+void appendRowReplacing(std::string& out, const COkiniiriRows& rows, std::size_t row, std::size_t k,
+                        std::string_view with) {
+    appendFieldsFrom(out, rows, row, 1, k, with);
+    out += "\r\n";
+}
+
+StageOutput checkStage(const COkiniiriRows& rows) {
+    StageOutput s;
+    s.content.reserve(rows.byteSize() + rows.size() * 2 + 64);
     const bool topValid = !rows.empty() && rows.fieldCount(0) == 6 && rows.number(0, 1) == 1 &&
                           rows.number(0, 2) == 0 && rows.number(0, 4) == 1 &&
                           (rows.number(0, 5) == 0 || rows.number(0, 5) == 1) && rows.number(0, 6) == 1;
     // A valid line 1 keeps its expanded flag but is written with the standard
     // name; the table itself is only rewritten when something else changed.
     if (topValid) {
-        appendTopLine(out, rows.number(0, 5));
+        appendTopLine(s.content, rows.number(0, 5));
     } else {
-        appendTopLine(out, 1);
-        changed = true;
+        appendTopLine(s.content, 1);
+        s.changed = true;
     }
     for (std::size_t i = 1; i < rows.size(); ++i) {
-        if (rowPassesCheck(rows, i)) appendLine(out, rows.text(i));
-        else changed = true;
+        if (rowPassesCheck(rows, i)) appendLine(s.content, rows.text(i));
+        else s.changed = true;
     }
-    return stage(kCheckFile, out, changed);
+    return s;
 }
 
-OrphanRun COkiniiriStore::RemoveOneOrphan() {
-    OrphanRun result;
-    COkiniiriRows rows;
-    result.status = readTable(rows);
-    if (result.status != StoreStatus::Ok) return result;
+std::unordered_map<std::int32_t, int> idCounts(const COkiniiriRows& rows) {
     std::unordered_map<std::int32_t, int> ids;
     ids.reserve(rows.size() * 2);
     for (std::size_t i = 0; i < rows.size(); ++i) ++ids[rows.id(i)];
-    std::string out;
-    appendTopLine(out, rows.empty() ? 0 : rows.number(0, 5));
-    bool removed = false;
-    for (std::size_t i = 1; i < rows.size(); ++i) {
-        const bool known = knownLength(rows.fieldCount(i));
-        if (removed) {
-            if (known) appendLine(out, rows.text(i));
-            continue;
-        }
-        if (known && ids.count(rows.parent(i)) > 0) appendLine(out, rows.text(i));
-        else removed = true;
-    }
-    const StoreResult s = stage(kOrphanFile, out, removed);
-    result.status = s.status;
-    result.removed = removed && s.ok();
-    return result;
+    return ids;
 }
 
-OrphanRun COkiniiriStore::RemoveOrphans(int* removedCount) {
-    // Removing a row only ever takes an id away, so a row that is an orphan
-    // stays one until it goes; the rows left are therefore the same whatever
-    // the order, and the runs' one-at-a-time removal can be done as a sweep.
-    OrphanRun result;
-    COkiniiriRows rows;
-    result.status = readTable(rows);
-    if (result.status != StoreStatus::Ok) return result;
-    int firstRun = 0;
-    if (!rows.empty() && rows.id(0) != 1) {
-        // Line 1 is written back as the top folder (id 1) by the first run
-        // that removes anything, which changes what later runs see; run that
-        // one as it is, then sweep the table it left.
-        const OrphanRun first = RemoveOneOrphan();
-        if (!first.removed || first.status != StoreStatus::Ok) {
-            if (removedCount) *removedCount = first.removed ? 1 : 0;
-            return first;
+// One orphan run: the first row whose parent names no line (or whose length
+// is neither 6 nor 75) is left out, and so are the odd-length rows after it.
+StageOutput orphanRun(const COkiniiriRows& rows) {
+    StageOutput s;
+    const auto ids = idCounts(rows);
+    s.content.reserve(rows.byteSize() + rows.size() * 2 + 64);
+    appendTopLine(s.content, rows.empty() ? 0 : rows.number(0, 5));
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const bool known = knownLength(rows.fieldCount(i));
+        if (s.changed) {
+            if (known) appendLine(s.content, rows.text(i));
+            continue;
         }
-        firstRun = 1;
-        result.status = readTable(rows);
-        if (result.status != StoreStatus::Ok) return result;
+        if (known && ids.count(rows.parent(i)) > 0) appendLine(s.content, rows.text(i));
+        else s.changed = true;
     }
+    s.removed = s.changed ? 1 : 0;
+    return s;
+}
+
+// What repeating orphanRun until it removes nothing leaves. Removing a row
+// only ever takes an id away, so an orphan stays one until it goes and the
+// rows left do not depend on the order: one sweep finds them all. Line 1
+// is the exception, since the first run that removes anything writes it back
+// as the top folder with id 1; when it has another id that run is made first.
+StageOutput orphanSweep(const COkiniiriRows& input) {
+    StageOutput first;
+    COkiniiriRows rewritten;
+    const COkiniiriRows* rowsPtr = &input;
+    if (!input.empty() && input.id(0) != 1) {
+        first = orphanRun(input);
+        if (!first.changed) return first;
+        rewritten = COkiniiriRows(first.content);
+        rowsPtr = &rewritten;
+    }
+    const COkiniiriRows& rows = *rowsPtr;
     const std::size_t n = rows.size();
-    std::unordered_map<std::int32_t, int> ids;
+    auto ids = idCounts(rows);
     std::unordered_map<std::int32_t, std::vector<std::size_t>> children;
-    ids.reserve(n * 2);
     children.reserve(n * 2);
-    for (std::size_t i = 0; i < n; ++i) ++ids[rows.id(i)];
     std::vector<char> alive(n, 1);
     std::vector<std::size_t> pending;
     for (std::size_t i = 1; i < n; ++i) {
         children[rows.parent(i)].push_back(i);
         if (!knownLength(rows.fieldCount(i)) || ids.count(rows.parent(i)) == 0) pending.push_back(i);
     }
-    int removed = 0;
+    StageOutput s;
+    s.removed = first.removed;
     while (!pending.empty()) {
         const std::size_t i = pending.back();
         pending.pop_back();
         if (!alive[i]) continue;
         alive[i] = 0;
-        ++removed;
+        ++s.removed;
         auto it = ids.find(rows.id(i));
         if (--it->second > 0) continue;
         ids.erase(it);
@@ -272,32 +297,26 @@ OrphanRun COkiniiriStore::RemoveOrphans(int* removedCount) {
         for (std::size_t c : kids->second)
             if (alive[c]) pending.push_back(c);
     }
-    std::string out;
-    appendTopLine(out, n == 0 ? 0 : rows.number(0, 5));
+    s.changed = s.removed > 0;
+    s.content.reserve(rows.byteSize() + rows.size() * 2 + 64);
+    appendTopLine(s.content, n == 0 ? 0 : rows.number(0, 5));
     for (std::size_t i = 1; i < n; ++i)
-        if (alive[i]) appendLine(out, rows.text(i));
-    const StoreResult s = stage(kOrphanFile, out, removed > 0);
-    result.status = s.status;
-    result.removed = (removed > 0 && s.ok()) || firstRun > 0;
-    if (removedCount) *removedCount = firstRun + (s.ok() ? removed : 0);
-    return result;
+        if (alive[i]) appendLine(s.content, rows.text(i));
+    return s;
 }
 
-StoreResult COkiniiriStore::RenumberRows() {
-    StoreResult result;
-    COkiniiriRows rows;
-    result.status = readTable(rows);
-    if (!result.ok()) return result;
+// Ids become line numbers; nothing when they already are.
+std::optional<std::string> renumberStage(const COkiniiriRows& rows) {
     const std::size_t n = rows.size();
     bool inOrder = true;
     for (std::size_t i = 1; i < n && inOrder; ++i) inOrder = rows.id(i) == static_cast<std::int64_t>(i + 1);
-    if (n <= 1 || inOrder) return result;
+    if (n <= 1 || inOrder) return std::nullopt;
     // Old id -> new line; when ids repeat the last line holding it wins.
     std::unordered_map<std::int32_t, std::size_t> lineOfId;
     lineOfId.reserve(n * 2);
     for (std::size_t i = 1; i < n; ++i) lineOfId[rows.id(i)] = i + 1;
     std::string out;
-    out.reserve(n * 64);
+    out.reserve(rows.byteSize() + n * 8 + 64);
     for (std::size_t i = 0; i < n; ++i) {
         appendNumber(out, static_cast<std::int64_t>(i + 1));
         out.push_back(',');
@@ -311,35 +330,94 @@ StoreResult COkiniiriStore::RenumberRows() {
                 appendNumber(out, static_cast<std::int64_t>(it->second));
             }  // a parent that names no line is written empty
         }
-        const auto& f = rows.fields(i);
-        for (std::size_t k = 2; k < f.size(); ++k) {
+        if (rows.fieldCount(i) >= 3) {
             out.push_back(',');
-            out += f[k];
+            appendFieldsFrom(out, rows, i, 3);
         }
         out += "\r\n";
     }
-    return stage(kRenumberFile, out, true);
+    return out;
+}
+
+}  // namespace
+
+StoreResult COkiniiriStore::CheckRows() {
+    COkiniiriRows rows;
+    StoreResult result;
+    result.status = readTable(rows);
+    if (!result.ok()) return result;
+    const StageOutput s = checkStage(rows);
+    return stage(kCheckFile, s.content, s.changed);
+}
+
+OrphanRun COkiniiriStore::RemoveOneOrphan() {
+    OrphanRun result;
+    COkiniiriRows rows;
+    result.status = readTable(rows);
+    if (result.status != StoreStatus::Ok) return result;
+    const StageOutput s = orphanRun(rows);
+    const StoreResult w = stage(kOrphanFile, s.content, s.changed);
+    result.status = w.status;
+    result.removed = s.changed && w.ok();
+    return result;
+}
+
+OrphanRun COkiniiriStore::RemoveOrphans(int* removedCount) {
+    OrphanRun result;
+    COkiniiriRows rows;
+    result.status = readTable(rows);
+    if (result.status != StoreStatus::Ok) return result;
+    const StageOutput s = orphanSweep(rows);
+    const StoreResult w = stage(kOrphanFile, s.content, s.changed);
+    result.status = w.status;
+    result.removed = s.changed && w.ok();
+    if (removedCount) *removedCount = w.ok() ? s.removed : 0;
+    return result;
+}
+
+StoreResult COkiniiriStore::RenumberRows() {
+    StoreResult result;
+    COkiniiriRows rows;
+    result.status = readTable(rows);
+    if (!result.ok()) return result;
+    const auto out = renumberStage(rows);
+    if (!out) return result;
+    return stage(kRenumberFile, *out, true);
 }
 
 IntegrityReport COkiniiriStore::RunIntegrityPass() {
+    // The stages work on the table in memory as each one leaves it on disk:
+    // the original when a stage changed nothing, its staging content when it
+    // did (and that content was written whole).
     IntegrityReport report;
-    COkiniiriRows before;
-    report.status = readTable(before);
+    COkiniiriRows rows;
+    report.status = readTable(rows);
     if (!report.ok()) return report;
-    const StoreResult check = CheckRows();
-    report.status = check.status;
-    report.checkChanged = check.changed;
+    const std::size_t rowsBefore = rows.size();
+
+    StageOutput check = checkStage(rows);
+    StoreResult w = stage(kCheckFile, check.content, check.changed);
+    report.status = w.status;
+    report.checkChanged = w.changed;
     if (!report.ok()) return report;
+    if (check.changed) rows = COkiniiriRows(std::move(check.content));
+
     // The orphan runs are bounded by the row count read before the check, so
     // a table that started empty goes straight to the renumbering.
-    if (!before.empty()) {
-        const OrphanRun orphans = RemoveOrphans(&report.orphansRemoved);
-        report.status = orphans.status;
+    if (rowsBefore > 0) {
+        StageOutput orphans = orphanSweep(rows);
+        w = stage(kOrphanFile, orphans.content, orphans.changed);
+        report.status = w.status;
         if (!report.ok()) return report;
+        report.orphansRemoved = orphans.removed;
+        if (orphans.changed) rows = COkiniiriRows(std::move(orphans.content));
     }
-    const StoreResult renumber = RenumberRows();
-    report.status = renumber.status;
-    report.renumbered = renumber.changed;
+
+    if (auto renumbered = renumberStage(rows)) {
+        w = stage(kRenumberFile, *renumbered, true);
+        report.status = w.status;
+        report.renumbered = w.changed;
+    }
     return report;
 }
 
@@ -401,6 +479,7 @@ StoreResult COkiniiriStore::RemoveRow(std::size_t line) {
     if (!result.ok()) return result;
     if (line < 2 || line > rows.size()) return {StoreStatus::Refused, false};
     std::string out;
+    out.reserve(rows.byteSize() + rows.size() * 2 + 64);
     for (std::size_t i = 0; i < rows.size(); ++i)
         if (i != line - 1) appendLine(out, rows.text(i));
     return rewriteThenPass(out);
@@ -416,18 +495,14 @@ StoreResult COkiniiriStore::RenameRow(std::size_t line, std::string_view name) {
     if (!bytes) return {StoreStatus::NameNotConvertible, false};
     if (bytes->size() > kMaxRenameBytes) return {StoreStatus::NameTooLong, false};
     std::string out;
+    out.reserve(rows.byteSize() + rows.size() * 2 + 64);
     appendTopLine(out, rows.number(0, 5));
     for (std::size_t i = 1; i < rows.size(); ++i) {
         if (i != line - 1) {
             appendLine(out, rows.text(i));
             continue;
         }
-        const auto& f = rows.fields(i);
-        for (std::size_t k = 0; k < f.size(); ++k) {
-            if (k > 0) out.push_back(',');
-            out += k == 2 ? std::string_view(*bytes) : f[k];
-        }
-        out += "\r\n";
+        appendRowReplacing(out, rows, i, 3, *bytes);
     }
     return rewriteThenPass(out);
 }
@@ -450,18 +525,13 @@ StoreResult COkiniiriStore::SyncExpansionFlags(const std::vector<std::optional<b
     }
     if (!any) return result;
     std::string out;
+    out.reserve(rows.byteSize() + rows.size() * 2 + 64);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (newFlag[i] < 0) {
             appendLine(out, rows.text(i));
             continue;
         }
-        const auto& f = rows.fields(i);
-        for (std::size_t k = 0; k < f.size(); ++k) {
-            if (k > 0) out.push_back(',');
-            if (k == 4) out.push_back(newFlag[i] ? '1' : '0');
-            else out += f[k];
-        }
-        out += "\r\n";
+        appendRowReplacing(out, rows, i, 5, newFlag[i] ? "1" : "0");
     }
     return stage(kExpansionFile, out, true);
 }
@@ -519,7 +589,7 @@ StoreResult COkiniiriStore::MoveFavourite(std::size_t source, std::size_t target
     }
 
     std::string out;
-    out.reserve(rows.size() * 64);
+    out.reserve(rows.byteSize() + rows.size() * 2 + 64);
     appendTopLine(out, rows.number(0, 5));
     std::int64_t nextId = 2;
     for (std::size_t p = 2; p <= n; ++p) {
@@ -528,13 +598,10 @@ StoreResult COkiniiriStore::MoveFavourite(std::size_t source, std::size_t target
         appendNumber(out, nextId++);
         out.push_back(',');
         appendNumber(out, groups.valueOf(slotGroup[p]));
-        const auto& f = rows.fields(row);
-        for (std::size_t k = 2; k < f.size(); ++k) {
-            out.push_back(',');
-            // The folder that receives the favourite opens, so the favourite shows.
-            if (k == 4 && order[p] == T && targetIsFolder) out.push_back('1');
-            else out += f[k];
-        }
+        out.push_back(',');
+        // The folder that receives the favourite opens, so the favourite shows.
+        if (order[p] == T && targetIsFolder) appendFieldsFrom(out, rows, row, 3, 5, "1");
+        else appendFieldsFrom(out, rows, row, 3);
         out += "\r\n";
     }
     return rewriteThenPass(out);
@@ -618,7 +685,8 @@ OkiniiriTree COkiniiriStore::DeriveTree(const COkiniiriRows& rows, TreeScope sco
 std::optional<FigureRecord> COkiniiriStore::favouriteRecord(const COkiniiriRows& rows, std::size_t row) {
     if (row >= rows.size() || rows.fieldCount(row) != kFavouriteFields || rows.number(row, 4) != 0) return std::nullopt;
     FigureRecord r;
-    for (int pos = 0; pos < FigureRecord::kSize; ++pos) r[pos] = rows.number(row, static_cast<std::size_t>(6 + pos));
+    int pos = 0;
+    rows.forFields(row, 6, 74, [&](std::string_view f) { r[pos++] = atoiClamped(f); });
     for (int pos : {int(FigureRecord::FgColour), int(FigureRecord::BgColour)})
         r[pos] = static_cast<std::int32_t>(colourBits(r[pos]));
     for (int c = 0; c < 7; ++c)
