@@ -18,6 +18,7 @@
 #include "view/CPrintLayout.h"
 #include "view/CViewEnvironment.h"
 #include "view/CWaitCursor.h"
+#include "view/ScreenReduction.h"
 #include "view/ZoomArithmetic.h"
 
 namespace lumora {
@@ -54,11 +55,13 @@ int CLumoraView::magnify() const { return env_.panes().turn.value(TurnControls::
 
 void CLumoraView::drawFigure() {
     DrawState& state = env_.drawState();
-    const DrawOutcome outcome = draw(readDrawInputs(env_.panes()), state);
+    const DrawInputs inputs = readDrawInputs(env_.panes());
+    const DrawOutcome outcome = draw(inputs, state);
     if (outcome == DrawOutcome::SameColour) {
         env_.messages().showMessage(kSameColourMessage, kSameColourCaption, MessageIcon::Error);
         return;
     }
+    drawn_ = drawnAreaOf(state.points.x.data(), state.points.y.data(), state.points.count, inputs.penWidth);
     refreshPicture();
     viewport()->update();
     env_.figureDrawn();
@@ -131,8 +134,10 @@ void CLumoraView::refreshPicture() {
     const int side = static_cast<int>(std::clamp<long long>(std::min<long long>(wanted, shown_.side), 1, 6000));
     if (picture_.width() != side) picture_ = QImage(side, side, QImage::Format_RGB32);
     if (picture_.isNull()) return;
-    scaleCrop(env_.drawState().canvas, shown_, reinterpret_cast<std::uint32_t*>(picture_.bits()), side,
-              picture_.bytesPerLine() / 4);
+    auto* bits = reinterpret_cast<std::uint32_t*>(picture_.bits());
+    const Canvas& canvas = env_.drawState().canvas;
+    if (!reduceCropForScreen(canvas, shown_, drawn_, bits, side, picture_.bytesPerLine() / 4))
+        scaleCrop(canvas, shown_, bits, side, picture_.bytesPerLine() / 4);
 }
 
 void CLumoraView::updateScrollBars() {

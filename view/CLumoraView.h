@@ -9,6 +9,7 @@
 
 #include "engine/PaintCrop.h"
 #include "view/PictureFormat.h"
+#include "view/ScreenReduction.h"
 
 namespace lumora {
 
@@ -87,6 +88,7 @@ private:
     int zoomStep_ = 0;
     int displaySize_ = 800;
     CropSquare shown_;
+    DrawnArea drawn_;  // where the last Draw painted; the rest is background
     QImage picture_;
     qreal pictureRatio_ = 0.0;  // device pixel ratio the picture was made for
 };

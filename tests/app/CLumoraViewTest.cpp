@@ -173,6 +173,34 @@ private slots:
         QVERIFY(view->displayPicture().cacheKey() != key);
     }
 
+    void screenPictureIsTheReductionOfTheCrop_data() {
+        QTest::addColumn<int>("fgMode");
+        QTest::addColumn<int>("penWidth");
+        QTest::addColumn<int>("rotX");
+        QTest::addColumn<int>("shiftH");
+        QTest::addColumn<int>("zoomOuts");
+        QTest::newRow("default") << 0 << 1 << 0 << 0 << 0;
+        QTest::newRow("gradient, turned") << 3 << 3 << 40 << 0 << 0;
+        QTest::newRow("wide pen at the edge") << 0 << 60 << 0 << 25 << 1;
+        QTest::newRow("white on black, zoomed out") << 1 << 2 << 0 << -30 << 3;
+    }
+    void screenPictureIsTheReductionOfTheCrop() {
+        QFETCH(int, fgMode);
+        QFETCH(int, penWidth);
+        QFETCH(int, rotX);
+        QFETCH(int, shiftH);
+        QFETCH(int, zoomOuts);
+        env->plain.pen.setFgModeFromRecord(fgMode);
+        env->plain.pen.setBgModeFromRecord(fgMode == 1 ? 0 : 1);
+        env->plain.pen.setPenWidth(penWidth);
+        env->plain.turn.setValue(TurnControls::RotX, rotX);
+        env->plain.turn.setValue(TurnControls::ShiftH, shiftH);
+        for (int i = 0; i < zoomOuts; ++i) view->zoomOut();
+        QVERIFY(view->handleCommand(CLumoraView::Draw));
+        QVERIFY(darkPixels(view->displayPicture()) > 0);
+        QCOMPARE(view->displayPicture(), view->exportPicture(view->displaySize()));
+    }
+
     void drawRandomStepsTheRowsAndDraws() {
         const int drawnBefore = env->drawn;
         QVERIFY(view->handleCommand(CLumoraView::DrawRandom));
