@@ -8,7 +8,6 @@ namespace lumora {
 
 CAppContext::CAppContext(CUserFolder folder)
     : folder_(std::move(folder)),
-      drawState_(std::make_unique<DrawState>()),
       variables_(&plainPanes_.variables),
       pen_(&plainPanes_.pen),
       turn_(&plainPanes_.turn),
@@ -17,9 +16,28 @@ CAppContext::CAppContext(CUserFolder folder)
       desktopUrls_(std::make_unique<CDesktopUrlOpener>()),
       messages_(messageBoxes_.get()),
       prompts_(dialogPrompts_.get()),
-      urls_(desktopUrls_.get()) {}
+      urls_(desktopUrls_.get()) {
+    drawStateMaker_ = std::thread([this] {
+        drawState_ = std::make_unique<DrawState>();
+        drawStateMade_.store(true, std::memory_order_release);
+    });
+}
 
-CAppContext::~CAppContext() = default;
+CAppContext::~CAppContext() {
+    if (drawStateMaker_.joinable()) drawStateMaker_.join();
+}
+
+DrawState& CAppContext::drawState() {
+    if (drawStateMaker_.joinable()) drawStateMaker_.join();
+    return *drawState_;
+}
+
+bool CAppContext::drawStateReady() {
+    if (!drawStateMaker_.joinable()) return true;
+    if (!drawStateMade_.load(std::memory_order_acquire)) return false;
+    drawStateMaker_.join();
+    return true;
+}
 
 void CAppContext::figureDrawn() {
     if (figureDrawnHook_) figureDrawnHook_();

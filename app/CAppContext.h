@@ -5,8 +5,10 @@
 // saving and printing, and the opener of help pages. Everything is handed
 // out by reference; nothing here is global.
 
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "app/CUserFolder.h"
 #include "engine/DrawPipeline.h"
@@ -26,7 +28,10 @@ public:
     explicit CAppContext(CUserFolder folder = CUserFolder());
     ~CAppContext() override;
 
-    DrawState& drawState() override { return *drawState_; }
+    // The Draw state is made on a second thread while the window comes up;
+    // the first use waits for it.
+    DrawState& drawState() override;
+    bool drawStateReady() override;
     FigurePanes panes() override { return {*variables_, *pen_, *turn_}; }
     MessageSink& messages() override { return *messages_; }
     CExportPrompts& exportPrompts() override { return *prompts_; }
@@ -52,6 +57,8 @@ public:
 private:
     CUserFolder folder_;
     std::unique_ptr<DrawState> drawState_;
+    std::thread drawStateMaker_;
+    std::atomic<bool> drawStateMade_{false};
     PlainPanes plainPanes_;
     VariablesControls* variables_;
     PenControls* pen_;

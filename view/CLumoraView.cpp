@@ -125,7 +125,9 @@ QImage CLumoraView::exportPicture(int side) const {
 }
 
 void CLumoraView::refreshPicture() {
-    shown_ = paintCrop(env_.drawState().extent, magnify());
+    // A canvas not made yet is a new canvas: white, with an empty extent.
+    const bool ready = env_.drawStateReady();
+    shown_ = paintCrop(ready ? env_.drawState().extent : Extent{}, magnify());
     pictureRatio_ = devicePixelRatioF();
     // Device pixels for a crisp picture on a high-density screen; never more
     // than the crop has, since enlarging only repeats pixels and painting
@@ -134,6 +136,10 @@ void CLumoraView::refreshPicture() {
     const int side = static_cast<int>(std::clamp<long long>(std::min<long long>(wanted, shown_.side), 1, 6000));
     if (picture_.width() != side) picture_ = QImage(side, side, QImage::Format_RGB32);
     if (picture_.isNull()) return;
+    if (!ready) {
+        picture_.fill(QColor(Qt::white));
+        return;
+    }
     auto* bits = reinterpret_cast<std::uint32_t*>(picture_.bits());
     const Canvas& canvas = env_.drawState().canvas;
     if (!reduceCropForScreen(canvas, shown_, drawn_, bits, side, picture_.bytesPerLine() / 4))

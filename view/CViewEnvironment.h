@@ -14,6 +14,9 @@ public:
     virtual ~CViewEnvironment() = default;
     // The canvas, extent and colours Draw works on; lives as long as the view.
     virtual DrawState& drawState() = 0;
+    // False while the Draw state is still being made (it is large); until
+    // then the view shows what a new canvas holds, white, without waiting.
+    virtual bool drawStateReady() { return true; }
     // The three parameter panes as Draw reads them at this moment.
     virtual FigurePanes panes() = 0;
     virtual MessageSink& messages() = 0;
