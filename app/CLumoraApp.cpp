@@ -7,6 +7,7 @@
 #include "app/CFileTypeRegistrar.h"
 #include "app/CInstalledFiles.h"
 #include "app/CMainFrame.h"
+#include "app/CMainPanes.h"
 
 namespace lumora {
 namespace {
@@ -20,7 +21,6 @@ QString lockPathFor(const CUserFolder& folder) {
 CLumoraApp::CLumoraApp(const QString& programPath) : lock_(lockPathFor(folder_)) {
     const CUserFolder& folder = folder_;
     folder.ensure();
-    folder.ensure();
     CInstalledFiles::installMissing(folder);
     QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (!dataHome.isEmpty()) fileTypeMessages_ = CFileTypeRegistrar(dataHome).registerAll(folder, programPath);
@@ -30,7 +30,9 @@ CLumoraApp::CLumoraApp(const QString& programPath) : lock_(lockPathFor(folder_))
 }
 
 CLumoraApp::~CLumoraApp() {
+    // The pane widgets go with the frame; the stores they use go after them.
     frame_.reset();
+    panes_.reset();
     context_.reset();
     lock_.unlock();
 }
@@ -53,7 +55,12 @@ bool CLumoraApp::takeInstanceLock() {
 void CLumoraApp::start() {
     folder_.ensure();
     if (!context_) context_ = std::make_unique<CAppContext>(folder_);
+    frame_.reset();
+    panes_.reset();
     frame_ = std::make_unique<CMainFrame>(*context_, *this);
+    // The docks get their widgets before the saved arrangement is restored,
+    // so their sizes come back too.
+    panes_ = std::make_unique<CMainPanes>(*context_, *frame_);
     // Without the layout marker the first showing resets the layout anyway.
     // A start after a crash finds the marker but no saved arrangement: it
     // gets the first arrangement too rather than the panes' creation order.

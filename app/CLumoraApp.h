@@ -2,8 +2,7 @@
 // The application object: prepares the per-user folder and its installed
 // files, tells the desktop about the file types, holds the single-instance
 // lock, and creates the main frame. It takes the commands neither the view
-// nor the frame handles (the about dialog; the document commands once they
-// exist).
+// nor the frame handles: the about dialog.
 
 #include <memory>
 
@@ -16,6 +15,7 @@
 namespace lumora {
 
 class CMainFrame;
+class CMainPanes;
 
 class CLumoraApp : public CommandSink {
 public:
@@ -44,6 +44,7 @@ public:
     CAppContext& context() { return *context_; }
     const CUserFolder& userFolder() const { return folder_; }
     CMainFrame* frame() const { return frame_.get(); }
+    CMainPanes* panes() const { return panes_.get(); }
     // The console lines of the file-type entries of this start.
     const QStringList& fileTypeMessages() const { return fileTypeMessages_; }
 
@@ -53,6 +54,7 @@ private:
     QLockFile lock_;
     std::unique_ptr<CAppContext> context_;
     std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<CMainPanes> panes_;
 };
 
 }  // namespace lumora

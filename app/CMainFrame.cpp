@@ -1,5 +1,7 @@
 #include "app/CMainFrame.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -243,8 +245,16 @@ void CMainFrame::resetLayout() {
     addDockWidget(Qt::LeftDockWidgetArea, favourites);
     splitDockWidget(favourites, history, Qt::Vertical);
     for (const QDockWidget* d : order) const_cast<QDockWidget*>(d)->show();
-    resizeDocks({favourites, turn, variables}, {283, 283, 283}, Qt::Horizontal);
-    resizeDocks({turn, pen, favourites, history}, {400, 400, 400, 400}, Qt::Vertical);
+    // Each column as wide as its widest pane asks for (the pen pane's colour
+    // row is the widest), never narrower than the first layout's 283.
+    const auto wanted = [](const QDockWidget* dock) { return dock->widget() ? dock->widget()->sizeHint() : QSize(); };
+    const int left = std::max({283, wanted(favourites).width(), wanted(history).width()});
+    const int middle = std::max({283, wanted(turn).width(), wanted(pen).width()});
+    const int right = std::max(283, wanted(variables).width());
+    resizeDocks({favourites, turn, variables}, {left, middle, right}, Qt::Horizontal);
+    const int turnHeight = std::max(300, wanted(turn).height());
+    resizeDocks({turn, pen, favourites, history}, {turnHeight, std::max(300, wanted(pen).height()), 400, 400},
+                Qt::Vertical);
 }
 
 void CMainFrame::setApplicationLook(int id) {
