@@ -6,9 +6,9 @@ namespace lumora {
 namespace {
 
 constexpr std::array kActions{
-    ActionSpec{11701, "開く(&O)...", "Ctrl+O", "保存した図形のファイルを開いて描画します。\n開く"},
-    ActionSpec{11702, "上書き保存(&S)", "Ctrl+S", "図形をファイルに上書き保存します。\n上書き保存"},
-    ActionSpec{11700, "名前を付けて保存(&A)...", nullptr, "図形に名前を付けてファイルに保存します。\n名前を付けて保存"},
+    ActionSpec{11701, "開く(&O)...", "Ctrl+O", "既存のファイルを開く\n開く"},
+    ActionSpec{11702, "上書き保存(&S)", "Ctrl+S", "作業中のファイルを上書きして保存\n保存"},
+    ActionSpec{11700, "名前を付けて保存(&A)...", nullptr, "作業中のファイルを新しい名前で保存\n名前をつけて保存"},
     ActionSpec{11800, "BITMAPで保存", nullptr, "表示中の画像を BITMAP ファイルに保存します。\nBITMAPで保存"},
     ActionSpec{11801, "JPEGで保存", nullptr, "表示中の画像を JPEG ファイルに保存します。\nJPEGで保存"},
     ActionSpec{12003, "印刷(&P)", nullptr, "表示中の画像を印刷します。\n印刷"},

@@ -27,7 +27,7 @@ public:
     static std::span<const MenuEntry> menus();
     // Toolbar "標準" buttons in order; 0 is a separator.
     static std::span<const int> toolbar();
-    // The spec of one id, or nullptr.
+    // The entry of one id, or nullptr.
     static const ActionSpec* find(int id);
 };
 

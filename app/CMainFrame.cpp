@@ -109,33 +109,33 @@ void CMainFrame::setPaneWidget(int paneId, QWidget* widget) {
 void CMainFrame::buildActions() {
     looks_ = new QActionGroup(this);
     looks_->setExclusive(true);
-    for (const ActionSpec& spec : CActionTable::actions()) {
-        auto* a = new QAction(QString::fromUtf8(spec.text), this);
-        a->setObjectName(QStringLiteral("action%1").arg(spec.id));
-        a->setData(spec.id);
-        if (spec.key) {
-            a->setShortcut(QKeySequence(QString::fromLatin1(spec.key)));
+    for (const ActionSpec& entry : CActionTable::actions()) {
+        auto* a = new QAction(QString::fromUtf8(entry.text), this);
+        a->setObjectName(QStringLiteral("action%1").arg(entry.id));
+        a->setData(entry.id);
+        if (entry.key) {
+            a->setShortcut(QKeySequence(QString::fromLatin1(entry.key)));
             // Keys work whichever window has the focus, floating panes too.
             a->setShortcutContext(Qt::ApplicationShortcut);
         }
-        const QString prompt = QString::fromUtf8(spec.prompt);
+        const QString prompt = QString::fromUtf8(entry.prompt);
         const int nl = prompt.indexOf(QLatin1Char('\n'));
         a->setStatusTip(nl < 0 ? prompt : prompt.left(nl));
         a->setToolTip(nl < 0 ? prompt : prompt.mid(nl + 1));
-        a->setIcon(CToolbarIcons::icon(spec.id));
+        a->setIcon(CToolbarIcons::icon(entry.id));
         a->setIconVisibleInMenu(true);
-        if (CAppLooks::exists(spec.id)) {
+        if (CAppLooks::exists(entry.id)) {
             a->setCheckable(true);
             looks_->addAction(a);
         }
-        if (spec.id == kStatusBarCommand) {
+        if (entry.id == kStatusBarCommand) {
             a->setCheckable(true);
             a->setChecked(true);
         }
-        const int id = spec.id;
+        const int id = entry.id;
         connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
         addAction(a);  // keys stay live while the menu bar is hidden
-        actions_[spec.id] = a;
+        actions_[entry.id] = a;
     }
 }
 

@@ -28,9 +28,9 @@ void PlainVariables::loadFormula() {
     for (int r = 1; r <= 20; ++r) {
         Row& row = rows_[idx(r)];
         if (r <= n) {
-            const RowSpec spec = FormulaCatalogue::row(category_, formula_, r);
-            row.range = {spec.minimum, spec.maximum};
-            row.value = spec.defaultValue;
+            const RowSpec wanted = FormulaCatalogue::row(category_, formula_, r);
+            row.range = {wanted.minimum, wanted.maximum};
+            row.value = wanted.defaultValue;
             row.active = true;
         } else {
             row.range = {0, 100};

@@ -54,8 +54,8 @@ CColorSakuseiDialog::CColorSakuseiDialog(const QString& pictureFolder, QWidget* 
     values->setHorizontalSpacing(4);
     values->setVerticalSpacing(3);
     for (int c = 0; c < ChannelCount; ++c) {
-        const ChannelSpec& spec = kChannels[static_cast<std::size_t>(c)];
-        auto* label = new QLabel(QString::fromUtf8(spec.label), this);
+        const ChannelSpec& channel = kChannels[static_cast<std::size_t>(c)];
+        auto* label = new QLabel(QString::fromUtf8(channel.label), this);
         auto* edit = new QLineEdit(this);
         auto* arrows = new SpinArrows(*edit, this);
         setControlId(edit, IdEditBase + c);
@@ -63,7 +63,7 @@ CColorSakuseiDialog::CColorSakuseiDialog(const QString& pictureFolder, QWidget* 
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 10);
         arrows->setWrapping(false);
-        arrows->setRange(0, spec.maximum);
+        arrows->setRange(0, channel.maximum);
         label->setBuddy(edit);
         edits_[static_cast<std::size_t>(c)] = edit;
         spins_[static_cast<std::size_t>(c)] = arrows;

@@ -59,8 +59,8 @@ CPropertiesWnd3D::CPropertiesWnd3D(CommandSink& commands, QWidget* parent) : QWi
     const QFont font = paneFont();
     const QFontMetrics fm(font);
     int labelWidth = 0;
-    for (const LineSpec& spec : kLines)
-        labelWidth = std::max(labelWidth, fm.horizontalAdvance(QString::fromUtf8(spec.label)));
+    for (const LineSpec& lineDef : kLines)
+        labelWidth = std::max(labelWidth, fm.horizontalAdvance(QString::fromUtf8(lineDef.label)));
     const int editWidth = fm.horizontalAdvance(QStringLiteral("-9999")) + 10;
 
     for (int k = 0; k < RowCount; ++k) {

@@ -223,15 +223,15 @@ void CPropertiesWndHensu::loadFormula() {
     if (!FormulaCatalogue::exists(c, f)) return;
     for (int r = 1; r <= kRows; ++r) {
         Row& row = rowAt(r);
-        const RowSpec spec = FormulaCatalogue::row(c, f, r);
-        row.kept = {spec.minimum, spec.maximum};
-        row.spin->setRange(spec.minimum, spec.maximum);
-        row.spin->setPosition(spec.defaultValue);
-        if (spec.defaultValue < spec.minimum || spec.defaultValue > spec.maximum)
+        const RowSpec rowDef = FormulaCatalogue::row(c, f, r);
+        row.kept = {rowDef.minimum, rowDef.maximum};
+        row.spin->setRange(rowDef.minimum, rowDef.maximum);
+        row.spin->setPosition(rowDef.defaultValue);
+        if (rowDef.defaultValue < rowDef.minimum || rowDef.defaultValue > rowDef.maximum)
             messages_.showMessage(QStringLiteral("コンボ%1,コンボ%2,%3値範囲外").arg(c).arg(f).arg(r - 1).toStdString(),
                                   "", MessageIcon::Warning);
-        setSliderQuietly(row, sliderPosition(spec.defaultValue, row.kept));
-        if (spec.minimum >= spec.maximum)
+        setSliderQuietly(row, sliderPosition(rowDef.defaultValue, row.kept));
+        if (rowDef.minimum >= rowDef.maximum)
             messages_.showMessage(QStringLiteral("コンボ%1,コンボ%2,%3値 min >= max").arg(c).arg(f).arg(r - 1).toStdString(),
                                   "", MessageIcon::Warning);
     }

@@ -28,10 +28,10 @@ FigureRecord recordFor(int c, int f, int fgMode, int bgMode, int spread) {
     r[F::Formula] = f;
     const int n = FormulaCatalogue::rowCount(c, f);
     for (int row = 1; row <= 20; ++row) {
-        const RowSpec spec = FormulaCatalogue::row(c, f, row);
-        const long long span = static_cast<long long>(spec.maximum) - spec.minimum;
+        const RowSpec rowDef = FormulaCatalogue::row(c, f, row);
+        const long long span = static_cast<long long>(rowDef.maximum) - rowDef.minimum;
         // Inactive rows hold 0..100; a record may set them within that.
-        r[F::Param1 + row - 1] = row <= n ? static_cast<int>(spec.minimum + (span * ((row * spread) % 101)) / 100)
+        r[F::Param1 + row - 1] = row <= n ? static_cast<int>(rowDef.minimum + (span * ((row * spread) % 101)) / 100)
                                           : (row * spread) % 101;
         r[F::Lock1 + row - 1] = (row + spread) % 3 == 0 ? 1 : 0;
     }

@@ -38,9 +38,9 @@ private slots:
         QCOMPARE(pane.category(), 0);
         QCOMPARE(pane.formula(), 0);
         for (int r = 1; r <= 20; ++r) {
-            const RowSpec spec = FormulaCatalogue::row(0, 0, r);
-            QCOMPARE(pane.value(r), spec.defaultValue);
-            QCOMPARE(slider(pane, r).value(), Pane::sliderPosition(spec.defaultValue, {spec.minimum, spec.maximum}));
+            const RowSpec rowDef = FormulaCatalogue::row(0, 0, r);
+            QCOMPARE(pane.value(r), rowDef.defaultValue);
+            QCOMPARE(slider(pane, r).value(), Pane::sliderPosition(rowDef.defaultValue, {rowDef.minimum, rowDef.maximum}));
             QVERIFY(pane.rowActive(r));
             QVERIFY(!pane.locked(r));
         }
