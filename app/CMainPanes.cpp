@@ -1,5 +1,6 @@
 #include "app/CMainPanes.h"
 
+#include <QImage>
 #include <QString>
 
 #include "app/CAppContext.h"
@@ -7,6 +8,8 @@
 #include "collections/CFileViewOkiniiri.h"
 #include "collections/CHistoryNavigator.h"
 #include "collections/CPropertiesWndHistory.h"
+#include "engine/FigureThumbnail.h"
+#include "engine/PictureScale.h"
 #include "engine/RecordPanes.h"
 #include "panes/CPropertiesWnd3D.h"
 #include "panes/CPropertiesWndHensu.h"
@@ -18,6 +21,19 @@ namespace {
 
 std::filesystem::path folderPath(const CUserFolder& folder) {
     return std::filesystem::path(folder.path().toStdU16String());
+}
+
+// The tooltip picture of a history entry: made without the canvas, so the
+// figure on screen stays as it is.
+QImage thumbnail(const FigureRecord& record) {
+    const std::optional<Thumbnail> t = recordThumbnail(record, 128);
+    if (!t) return {};
+    QImage image(t->side, t->side, QImage::Format_RGB32);
+    for (int y = 0; y < t->side; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < t->side; ++x) line[x] = toArgb(t->pixels[static_cast<std::size_t>(y * t->side + x)]);
+    }
+    return image;
 }
 
 }  // namespace
@@ -44,6 +60,7 @@ CMainPanes::CMainPanes(CAppContext& context, CMainFrame& frame, CCollectionPromp
     favouritesPane_ = new CFileViewOkiniiri(favourites_, *this, prompts_);
     frame_.setPaneWidget(CMainFrame::HistoryPane, historyPane_);
     frame_.setPaneWidget(CMainFrame::FavouritesPane, favouritesPane_);
+    historyPane_->setThumbnailer(thumbnail);
     historyPane_->refresh();
 
     context_.setFigureDrawnHook([this] { recordDrawnFigure(); });
