@@ -14,10 +14,16 @@
 #include "collections/CCollectionPrompts.h"
 #include "collections/CHistoryStore.h"
 #include "engine/DocumentLine.h"
+#include "engine/DrawPipeline.h"
+#include "engine/PaintCrop.h"
+#include "engine/PictureScale.h"
+#include "engine/PlainPanes.h"
+#include "engine/RecordPanes.h"
 #include "panes/CPropertiesWnd3D.h"
 #include "panes/CPropertiesWndHensu.h"
 #include "panes/CPropertiesWndPen.h"
 #include "tests/app/TestIsolation.h"
+#include "view/CLumoraView.h"
 
 using namespace lumora;
 
@@ -107,6 +113,28 @@ private slots:
         QCOMPARE(panes->variablesPane().value(1), before);
         QCOMPARE(std::stoi((*panes->historyStore().ReadEntry(0).fields)[FigureRecord::Param1 + 1]),
                  panes->variablesPane().value(2));
+    }
+
+    // What F3 shows is what the engine draws for the record the panes give.
+    void drawShowsTheEngineFigureOfTheCollectedRecord() {
+        panes->variablesPane().setValue(3, 70);
+        panes->penPane().setPenWidth(4);
+        panes->penPane().setFgMode(3, false);
+        panes->turnPane().setValue(TurnControls::RotY, 25);
+        panes->turnPane().setValue(TurnControls::ShiftH, -10);
+        QTest::keyClick(frame, Qt::Key_F3);
+        const FigureRecord record = panes->collectFigure();
+
+        PlainPanes plain;
+        auto state = std::make_unique<DrawState>();
+        QCOMPARE(applyRecord(record, plain.panes(), state->colours, messages), ApplyOutcome::Applied);
+        const DrawInputs in = readDrawInputs(plain.panes());
+        QVERIFY(draw(in, *state) == DrawOutcome::Drawn);
+        constexpr int kSide = 750;
+        QImage expected(kSide, kSide, QImage::Format_RGB32);
+        scaleCrop(state->canvas, paintCrop(state->extent, in.magnify), reinterpret_cast<std::uint32_t*>(expected.bits()),
+                  kSide, expected.bytesPerLine() / 4);
+        QVERIFY(frame->view().exportPicture(kSide) == expected);
     }
 
     void refusedDrawIsNotRecorded() {
