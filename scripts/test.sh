@@ -15,6 +15,6 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:strict_string_checks=1" \
 LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-  ctest --test-dir build-asan --output-on-failure -j "$jobs"
+  ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE long
 
 ./scripts/fuzz.sh "${LUMORA_FUZZ_SECONDS:-20}"
