@@ -1,20 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <thread>
-
 #include "StoreFixture.h"
-#include "collections/COkiniiriStore.h"
 #include "collections/WorkFiles.h"
 
 namespace lumora {
 namespace {
-
-using test::crlf;
 
 class WorkFilesTest : public test::StoreFixture {};
 
@@ -74,35 +66,6 @@ TEST_F(WorkFilesTest, ReadReportsMissingAndDirectories) {
     EXPECT_EQ(readFileBytes(path("dir")).status, FileStatus::CannotRead);
     EXPECT_EQ(ensureFileExists(path("made")), FileStatus::Ok);
     EXPECT_TRUE(exists("made"));
-}
-
-// Kills a child that keeps rewriting the favourites between two valid tables
-// at random moments; the table must always be one of the two, whole.
-TEST_F(WorkFilesTest, KillDuringRewritesNeverLeavesAPartialTable) {
-    const std::string a = crlf({"1,0," + test::kTop + ",1,1,1", "2,1,A,1,1,1", "3,2,B,1,0,1"});
-    const std::string b = crlf({"1,0," + test::kTop + ",1,0,1", "2,1,C,1,1,1"});
-    std::string big = a;
-    for (int i = 4; i < 3000; ++i) big += std::to_string(i) + ",2,name" + std::to_string(i) + ",1,1,1\r\n";
-    write("a.lmfav", big);
-    write("b.lmfav", b);
-    write("csv_okiniiri0", b);
-    for (int round = 0; round < 12; ++round) {
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            COkiniiriStore store(folder_);
-            for (;;) {
-                store.ImportTable(path("a.lmfav"));
-                store.ImportTable(path("b.lmfav"));
-            }
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(2000 + 1700 * round));
-        ::kill(pid, SIGKILL);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        const std::string now = read("csv_okiniiri0");
-        EXPECT_TRUE(now == big || now == b) << "round " << round << ": " << now.size() << " bytes";
-    }
 }
 
 }  // namespace
