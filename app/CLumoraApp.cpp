@@ -48,8 +48,12 @@ bool CLumoraApp::takeInstanceLock() {
         qint64 pid = 0;
         QString host, app;
         if (!lock_.getLockInfo(&pid, &host, &app) && lock_.removeStaleLockFile()) return lock_.tryLock(0);
+        return false;
     }
-    return false;
+    // No lock file can be made at all (the folder cannot be written): that
+    // is no sign of another instance. Start, and let the stores report what
+    // they cannot keep, rather than vanish without a word.
+    return true;
 }
 
 void CLumoraApp::start() {

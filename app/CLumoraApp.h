@@ -30,7 +30,8 @@ public:
 
     // Takes the single-instance lock without waiting. A lock left behind by
     // a program that no longer runs is taken over. False while another
-    // instance runs.
+    // instance runs; true when no lock file can be made at all (a folder
+    // that cannot be written is no sign of another instance).
     bool takeInstanceLock();
     QString instanceLockPath() const;
 

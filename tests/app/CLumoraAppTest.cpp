@@ -89,7 +89,21 @@ private slots:
         QVERIFY(second->waitForFinished(10000));
         QCOMPARE(second->exitStatus(), QProcess::NormalExit);
         QCOMPARE(second->exitCode(), 0);
-        QVERIFY(second->readAllStandardError().isEmpty() || true);
+    }
+
+    // A per-user folder that cannot exist (its parent is a file) holds no
+    // lock: the program still starts, and its stores say what they cannot do.
+    void aFolderThatCannotHoldTheLockDoesNotStopTheStart() {
+        const QByteArray saved = qgetenv("LUMORA_DATA_DIR");
+        const QString blocker = QString::fromLocal8Bit(saved) + QStringLiteral("-blocker");
+        QFile(blocker).open(QIODevice::WriteOnly);
+        qputenv("LUMORA_DATA_DIR", (blocker + QStringLiteral("/inside")).toLocal8Bit());
+        {
+            CLumoraApp app(program());
+            QVERIFY(app.takeInstanceLock());
+        }
+        qputenv("LUMORA_DATA_DIR", saved);
+        QFile::remove(blocker);
     }
 
     void aLockLeftByACrashIsTakenOver() {

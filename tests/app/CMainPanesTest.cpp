@@ -205,6 +205,34 @@ private slots:
         QVERIFY(!panes->documents().saved());
     }
 
+    // A per-user folder that cannot be made: the panes say so and the
+    // program goes on drawing; nothing claims to be saved.
+    void aFolderThatCannotBeWrittenIsReportedNotFatal() {
+        cleanup();
+        const QByteArray saved = qgetenv("LUMORA_DATA_DIR");
+        const QString blocker = files.path() + QStringLiteral("/blocker");
+        QFile(blocker).open(QIODevice::WriteOnly);
+        qputenv("LUMORA_DATA_DIR", (blocker + QStringLiteral("/inside")).toLocal8Bit());
+        prompts.told.clear();
+        context = new CAppContext;
+        qputenv("LUMORA_DATA_DIR", saved);
+        context->setMessageSink(messages);
+        frame = new CMainFrame(*context, application);
+        panes = new CMainPanes(*context, *frame, &prompts);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame));
+        QCOMPARE(prompts.told.size(), std::size_t(2));  // history, favourites
+        prompts.told.clear();
+        QTest::keyClick(frame, Qt::Key_F3);
+        QVERIFY(!frame->view().displayPicture().isNull());
+        prompts.answer = file("beside.lmfig");
+        frame->runCommand(11700);
+        QCOMPARE(prompts.told.size(), std::size_t(1));
+        QVERIFY(!std::filesystem::exists(file("beside.lmfig")));
+        QVERIFY(!panes->documents().saved());
+        QCOMPARE(frame->windowTitle(), QStringLiteral("無題 - LumoraFree"));
+    }
+
     void menuCommandsReachThePanes() {
         panes->penPane().setPenWidth(7);
         panes->turnPane().setValue(TurnControls::RotX, 40);
