@@ -175,7 +175,8 @@ TEST_F(HistoryStoreTest, AnUnreadableImportLeavesTheHistoryAndSaysSo) {
 }
 
 TEST_F(HistoryStoreTest, EntryRecordTakesColoursAsTheirLowBits) {
-    auto fields = splitFields(entry(1));
+    const std::string line = entry(1);
+    const auto fields = splitFields(line);
     std::vector<std::string> f(fields.begin(), fields.end());
     f[FigureRecord::BgColour] = "-1";
     f[FigureRecord::Colour1] = "99999999999";  // clamps, then 24 bits
@@ -191,7 +192,8 @@ TEST_F(HistoryStoreTest, EntryRecordTakesColoursAsTheirLowBits) {
 TEST_F(HistoryStoreTest, ARecalledNegativeColourRecordsAValidLine) {
     // A hand-edited negative colour that passes its sum is read as 24 bits,
     // so drawing it again writes a line the next check keeps.
-    auto fields = splitFields(entry(1));
+    const std::string line = entry(1);
+    const auto fields = splitFields(line);
     std::vector<std::string> f(fields.begin(), fields.end());
     const auto r = CHistoryStore::entryRecord(f);
     FigureRecord neg = *r;
