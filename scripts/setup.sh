@@ -4,7 +4,7 @@
 set -eu
 
 PACKAGES="build-essential cmake git pkg-config ninja-build
-qt6-base-dev qt6-base-dev-tools libqt6gui6 qt6-image-formats-plugins qt6-qpa-plugins libgl1-mesa-dev
+qt6-base-dev qt6-base-dev-tools libqt6gui6 qt6-image-formats-plugins qt6-translations-l10n qt6-qpa-plugins libgl1-mesa-dev
 libgtest-dev libgmock-dev googletest libbenchmark-dev
 xvfb xauth x11-utils fonts-noto-cjk
 clang libclang-rt-14-dev"
