@@ -116,9 +116,14 @@ FileStatus appendCompletingLine(const std::filesystem::path& file, std::string_v
         if (last != '\n') out = "\r\n";
     }
     out.append(line);
-    // One write call, so the line lands whole or (on a full disk) is refused.
+    // A full disk or a file size limit can take part of the line before the
+    // write fails; a refused line is cut off again, so the file ends as it did.
     bool ok = writeAll(fd, out);
     if (ok) ok = ::fsync(fd) == 0;
+    if (!ok) {
+        const int cut = ::ftruncate(fd, st.st_size);
+        static_cast<void>(cut);  // nothing more can be done when even this fails
+    }
     if (::close(fd) != 0) ok = false;
     return ok ? FileStatus::Ok : FileStatus::CannotWrite;
 }

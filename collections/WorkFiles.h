@@ -43,7 +43,8 @@ FileStatus replaceFileContents(const std::filesystem::path& file, std::string_vi
 // Appends `line` (which carries its own line end) to the file, creating it
 // when missing. When the file is not empty and does not end with LF, a CR LF
 // is written first, so a last line without its line end is never joined to
-// the new one.
+// the new one. When the write fails (a full disk) the file is cut back to
+// its old length, so a refused line never stays half written.
 FileStatus appendCompletingLine(const std::filesystem::path& file, std::string_view line);
 
 // `bytes` with CR LF added when it is not empty and does not end with LF.
