@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include "StoreFixture.h"
 #include "collections/WorkFiles.h"
 
@@ -27,16 +25,6 @@ TEST_F(WorkFilesTest, ReplaceIsARenameSoAnOpenReaderKeepsTheOldFile) {
     std::string seen((std::istreambuf_iterator<char>(before)), {});
     EXPECT_EQ(seen, "old content");
     EXPECT_EQ(read("f"), "new");
-}
-
-TEST_F(WorkFilesTest, ReplaceInAFolderThatCannotBeWrittenFailsAndKeepsTheFile) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
-    write("f", "old");
-    std::filesystem::permissions(folder_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_EQ(replaceFileContents(path("f"), "new"), FileStatus::CannotWrite);
-    std::filesystem::permissions(folder_, std::filesystem::perms::owner_all);
-    EXPECT_EQ(read("f"), "old");
-    EXPECT_EQ(filesIn(), std::vector<std::string>{"f"});
 }
 
 TEST_F(WorkFilesTest, AppendCompletesAMissingLineEnd) {
