@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <random>
 
 #include "collections/CHistoryStore.h"
 #include "collections/COkiniiriStore.h"
@@ -34,8 +35,20 @@ const char* describe(StoreStatus s) {
 class ScratchFolder {
 public:
     ScratchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "lumora-cli-XXXXXX").string();
-        if (mkdtemp(pattern.data())) path_ = pattern;
+        std::error_code ec;
+        const fs::path base = fs::temp_directory_path(ec);
+        if (ec) return;
+        std::random_device seed;
+        // create_directory is false for a name that exists: try another.
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const fs::path candidate = base / ("lumora-cli-" + std::to_string(seed()));
+            if (fs::create_directory(candidate, ec)) {
+                fs::permissions(candidate, fs::perms::owner_all, ec);
+                path_ = candidate;
+                return;
+            }
+            if (ec) return;
+        }
     }
     ~ScratchFolder() {
         std::error_code ec;

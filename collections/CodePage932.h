@@ -1,7 +1,8 @@
 #pragma once
 // Favourite names are kept in the table as code page 932 (Shift-JIS) bytes,
 // the encoding the table has always had; the rest of the program speaks
-// UTF-8. The conversion goes through the C library's iconv ("CP932").
+// UTF-8. The conversion goes through iconv ("CP932"): the C library's own
+// on glibc, a libiconv elsewhere.
 
 #include <string>
 #include <string_view>
