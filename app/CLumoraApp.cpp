@@ -8,6 +8,7 @@
 #include "app/CInstalledFiles.h"
 #include "app/CMainFrame.h"
 #include "app/CMainPanes.h"
+#include "collections/WorkFiles.h"
 
 namespace lumora {
 namespace {
@@ -58,6 +59,8 @@ bool CLumoraApp::takeInstanceLock() {
 
 void CLumoraApp::start() {
     folder_.ensure();
+    // The lock is held: no other instance can be halfway through a rewrite.
+    removeLeftoverTemporaries(std::filesystem::path(folder_.path().toStdU16String()));
     if (!context_) context_ = std::make_unique<CAppContext>(folder_);
     frame_.reset();
     panes_.reset();

@@ -47,6 +47,11 @@ FileStatus replaceFileContents(const std::filesystem::path& file, std::string_vi
 // its old length, so a refused line never stays half written.
 FileStatus appendCompletingLine(const std::filesystem::path& file, std::string_view line);
 
+// Removes the temporary files a rewrite that was killed left behind in the
+// folder (".NAME.tmp.*"); returns how many went. Only the single running
+// instance may call it: another one could be in the middle of a rewrite.
+int removeLeftoverTemporaries(const std::filesystem::path& folder);
+
 // `bytes` with CR LF added when it is not empty and does not end with LF.
 std::string withFinalLineEnd(std::string bytes);
 

@@ -47,6 +47,20 @@ TEST_F(WorkFilesTest, AppendCompletesAMissingLineEnd) {
     EXPECT_EQ(read("f"), "y\r\n");
 }
 
+// What a killed rewrite leaves goes at the next start; the stores' own
+// files, staging files included, stay.
+TEST_F(WorkFilesTest, LeftoverTemporariesAreSweptAndNothingElse) {
+    for (const char* name : {".csv_okiniiri0.tmp.a1B2c3", ".csv_history0.tmp.Zz9", ".lumora.tmp.000001"})
+        write(name, "half a tab");
+    const char* kept[] = {"csv_okiniiri0", "csv_history0", "csv_okiniiri_check", "lumora", ".tmp.", "x.tmp.y"};
+    for (const char* name : kept) write(name, "kept");
+    std::filesystem::create_directories(path(".dir.tmp.1"));
+    EXPECT_EQ(removeLeftoverTemporaries(folder_), 3);
+    for (const char* name : kept) EXPECT_TRUE(exists(name)) << name;
+    EXPECT_TRUE(exists(".dir.tmp.1"));
+    EXPECT_EQ(removeLeftoverTemporaries(folder_ / "missing"), 0);
+}
+
 TEST_F(WorkFilesTest, ReadReportsMissingAndDirectories) {
     std::filesystem::create_directories(folder_);
     EXPECT_EQ(readFileBytes(path("none")).status, FileStatus::Missing);
