@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -28,10 +30,13 @@ bool writeText(const QString& path, const QByteArray& text) {
     return file.commit();
 }
 
-bool copyFile(const QString& from, const QString& to) {
-    QFile in(from);
-    if (!in.open(QIODevice::ReadOnly)) return false;
-    return writeText(to, in.readAll());
+// Icon themes take PNG pictures; the installed icons are .ico files.
+bool writeIconAsPng(const QString& from, const QString& to) {
+    const QImage icon(from);
+    if (icon.isNull() || !QDir().mkpath(QFileInfo(to).absolutePath())) return false;
+    QSaveFile file(to);
+    if (!file.open(QIODevice::WriteOnly) || !icon.save(&file, "PNG")) return false;
+    return file.commit();
 }
 
 QString iconName(const char* mimeType) { return QString::fromLatin1(mimeType).replace(QLatin1Char('/'), QLatin1Char('-')); }
@@ -74,7 +79,7 @@ QStringList CFileTypeRegistrar::registerAll(const CUserFolder& folder, const QSt
         QFile old(package);
         const bool same = existed && old.open(QIODevice::ReadOnly) && old.readAll() == xml;
         if (!same && writeText(package, xml)) changed = true;
-        copyFile(folder.file(QString::fromLatin1(type.iconFile)),
+        writeIconAsPng(folder.file(QString::fromLatin1(type.iconFile)),
                  dataHome_ + QStringLiteral("/icons/hicolor/48x48/mimetypes/") + icon + QStringLiteral(".png"));
     }
     std::fflush(stdout);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDockWidget>
 #include <QFile>
+#include <QImageReader>
 #include <QImage>
 #include <QProcess>
 #include <QTest>
@@ -68,6 +69,13 @@ private slots:
             QFile package(registrar.packagePath(type));
             QVERIFY(package.open(QIODevice::ReadOnly));
             QVERIFY(package.readAll().contains(QByteArray("*") + type.extension));
+            // The theme icon is a real PNG picture of the installed icon.
+            const QString icon = dataHome + QStringLiteral("/icons/hicolor/48x48/mimetypes/") +
+                                 QString::fromLatin1(type.mimeType).replace(QLatin1Char('/'), QLatin1Char('-')) +
+                                 QStringLiteral(".png");
+            QImageReader reader(icon);
+            QCOMPARE(reader.format(), QByteArray("png"));
+            QVERIFY(!reader.read().isNull());
         }
         QVERIFY(QFile::exists(dataHome + QStringLiteral("/applications/lumorafree.desktop")));
     }
