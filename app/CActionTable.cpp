@@ -22,9 +22,11 @@ constexpr std::array kActions{
     ActionSpec{10011, "ズームイン", "F9", "画面の表示を大きくします。\nズームイン"},
     ActionSpec{10012, "ズームアウト", "F10", "画面の表示を小さくします。\nズームアウト"},
     ActionSpec{11602, "中央表示", "F11", "画像の中央をウィンドウの中央に合わせます。\n中央表示"},
-    ActionSpec{11070, "カラー・ストローク・デフォルト", nullptr, "ペン幅と色を最初の設定に戻します。\nカラー・ストローク・デフォルト"},
+    ActionSpec{11070, "カラー・ストローク・デフォルト", nullptr,
+               "ペン幅と色を最初の設定に戻します。\nカラー・ストローク・デフォルト"},
     ActionSpec{11240, "３Ｄ変換・リセット", nullptr, "３Ｄ変換の値を最初の設定に戻します。\n３Ｄ変換・リセット"},
-    ActionSpec{11802, "お気に入りファイル作成", nullptr, "いまの図形をお気に入りに登録します。\nお気に入りファイル作成"},
+    ActionSpec{11802, "お気に入りファイル作成", nullptr,
+               "いまの図形をお気に入りに登録します。\nお気に入りファイル作成"},
     ActionSpec{11803, "お気に入りフォルダ作成", nullptr, "お気に入りにフォルダを作ります。\nお気に入りフォルダ作成"},
     ActionSpec{11804, "お気に入りの保存", nullptr, "お気に入りをファイルに保存します。\nお気に入りの保存"},
     ActionSpec{11805, "お気に入りの読み込み", nullptr, "お気に入りをファイルから読み込みます。\nお気に入りの読み込み"},
@@ -37,7 +39,8 @@ constexpr std::array kActions{
     ActionSpec{11811, "ヒストリーの読み込み                  ", nullptr,
                "ヒストリーをファイルから読み込みます。\nヒストリーの読み込み"},
     ActionSpec{32821, "ヒストリーのリセット", nullptr, "ヒストリーをすべて消します。\nヒストリーのリセット"},
-    ActionSpec{59393, "ステータス バー(&S)", nullptr, "ステータス バーの表示と非表示を切り替えます。\nステータス バーの切り替え"},
+    ActionSpec{59393, "ステータス バー(&S)", nullptr,
+               "ステータス バーの表示と非表示を切り替えます。\nステータス バーの切り替え"},
     ActionSpec{205, "Windows 2000(&2)", nullptr, "アプリケーションの外観を切り替えます。\nWindows 2000"},
     ActionSpec{206, "Office XP(&X)", nullptr, "アプリケーションの外観を切り替えます。\nOffice XP"},
     ActionSpec{207, "Windows XP(&W)", nullptr, "アプリケーションの外観を切り替えます。\nWindows XP"},
@@ -56,7 +59,8 @@ constexpr std::array kActions{
     ActionSpec{32819, "連絡先　メールアドレス", nullptr, "連絡先のメールアドレスを表示します。\n連絡先"},
     ActionSpec{57664, "バージョン情報 LumoraFree(&A)...", nullptr,
                "プログラム情報、バージョン、著作権を表示します。\nバージョン情報"},
-    ActionSpec{126, "カスタマイズ...", nullptr, "ツール バーとドッキング ウィンドウの表示を切り替えます。\nカスタマイズ"},
+    ActionSpec{126, "カスタマイズ...", nullptr,
+               "ツール バーとドッキング ウィンドウの表示を切り替えます。\nカスタマイズ"},
 };
 
 using K = MenuEntry;

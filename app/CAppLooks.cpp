@@ -10,10 +10,10 @@ namespace {
 struct Look {
     int id;
     const char* style;
-    QRgb window;      // window and button faces
-    QRgb base;        // edit fields and the view's surroundings
-    QRgb text;        // text on window and base
-    QRgb highlight;   // selections, the checked look
+    QRgb window;     // window and button faces
+    QRgb base;       // edit fields and the view's surroundings
+    QRgb text;       // text on window and base
+    QRgb highlight;  // selections, the checked look
     QRgb highlightedText;
 };
 

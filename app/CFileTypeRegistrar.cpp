@@ -1,7 +1,5 @@
 #include "app/CFileTypeRegistrar.h"
 
-#include <cstdio>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +7,7 @@
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <cstdio>
 
 #include "app/CUserFolder.h"
 
@@ -39,7 +38,9 @@ bool writeIconAsPng(const QString& from, const QString& to) {
     return file.commit();
 }
 
-QString iconName(const char* mimeType) { return QString::fromLatin1(mimeType).replace(QLatin1Char('/'), QLatin1Char('-')); }
+QString iconName(const char* mimeType) {
+    return QString::fromLatin1(mimeType).replace(QLatin1Char('/'), QLatin1Char('-'));
+}
 
 }  // namespace
 
@@ -80,7 +81,7 @@ QStringList CFileTypeRegistrar::registerAll(const CUserFolder& folder, const QSt
         const bool same = existed && old.open(QIODevice::ReadOnly) && old.readAll() == xml;
         if (!same && writeText(package, xml)) changed = true;
         writeIconAsPng(folder.file(QString::fromLatin1(type.iconFile)),
-                 dataHome_ + QStringLiteral("/icons/hicolor/48x48/mimetypes/") + icon + QStringLiteral(".png"));
+                       dataHome_ + QStringLiteral("/icons/hicolor/48x48/mimetypes/") + icon + QStringLiteral(".png"));
     }
     std::fflush(stdout);
 

@@ -41,8 +41,8 @@ bool writeIcon(const QString& path, CInstalledPictures::FileType type) {
 }  // namespace
 
 QStringList CInstalledFiles::names() {
-    return {QStringLiteral("LumoraHelp001.html"), QStringLiteral("Lumora.ico"),    QStringLiteral("LumoraO.ico"),
-            QStringLiteral("LumoraH.ico"),        QStringLiteral("radioon2.png"),  QStringLiteral("radiooff2.png"),
+    return {QStringLiteral("LumoraHelp001.html"), QStringLiteral("Lumora.ico"),   QStringLiteral("LumoraO.ico"),
+            QStringLiteral("LumoraH.ico"),        QStringLiteral("radioon2.png"), QStringLiteral("radiooff2.png"),
             QStringLiteral("sankaku4.png")};
 }
 

@@ -1,9 +1,8 @@
 #include "app/CInstalledPictures.h"
 
-#include <cmath>
-
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 namespace lumora {
 namespace {
@@ -21,7 +20,10 @@ QPainterPath orbit(double cx, double cy, double r) {
         const double t = i * 3.141592653589793 / 180.0;
         const double rr = r * std::cos(3.0 * t);
         const QPointF p(cx + rr * std::cos(t), cy + rr * std::sin(t));
-        if (i == 0) path.moveTo(p); else path.lineTo(p);
+        if (i == 0)
+            path.moveTo(p);
+        else
+            path.lineTo(p);
     }
     return path;
 }
@@ -42,9 +44,15 @@ QImage CInstalledPictures::fileIcon(FileType type, int side) {
     const double s = side;
     QColor tile;
     switch (type) {
-        case FileType::Figure: tile = QColor(0x1F, 0x5F, 0xBF); break;
-        case FileType::Favourites: tile = QColor(0xD8, 0x8A, 0x10); break;
-        case FileType::History: tile = QColor(0x2E, 0x8B, 0x57); break;
+        case FileType::Figure:
+            tile = QColor(0x1F, 0x5F, 0xBF);
+            break;
+        case FileType::Favourites:
+            tile = QColor(0xD8, 0x8A, 0x10);
+            break;
+        case FileType::History:
+            tile = QColor(0x2E, 0x8B, 0x57);
+            break;
     }
     p.setPen(Qt::NoPen);
     p.setBrush(tile);
@@ -58,7 +66,10 @@ QImage CInstalledPictures::fileIcon(FileType type, int side) {
             const double a = -3.141592653589793 / 2 + k * 3.141592653589793 / 5;
             const double r = (k % 2 == 0) ? s * 0.2 : s * 0.08;
             const QPointF q(s * 0.74 + r * std::cos(a), s * 0.28 + r * std::sin(a));
-            if (k == 0) star.moveTo(q); else star.lineTo(q);
+            if (k == 0)
+                star.moveTo(q);
+            else
+                star.lineTo(q);
         }
         star.closeSubpath();
         p.setPen(QPen(QColor(0x80, 0x40, 0x00), std::max(1.0, s / 48.0)));

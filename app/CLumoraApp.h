@@ -4,10 +4,9 @@
 // lock, and creates the main frame. It takes the commands neither the view
 // nor the frame handles: the about dialog.
 
-#include <memory>
-
 #include <QLockFile>
 #include <QStringList>
+#include <memory>
 
 #include "app/CAppContext.h"
 #include "panes/CommandSink.h"

@@ -1,23 +1,22 @@
 #include "app/CMainFrame.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDockWidget>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/CActionTable.h"
 #include "app/CAppContext.h"
@@ -86,7 +85,8 @@ CMainFrame::CMainFrame(CAppContext& context, CommandSink& application, QWidget* 
     // As large as the screen allows, so the view beside the three columns
     // of panes still shows most of the picture.
     QSize size(1560, 960);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) size = size.boundedTo(screen->availableSize() - QSize(20, 40));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize() - QSize(20, 40));
     resize(size);
 }
 
@@ -144,10 +144,18 @@ void CMainFrame::buildMenus() {
     std::vector<QMenu*> stack;
     for (const MenuEntry& e : CActionTable::menus()) {
         switch (e.kind) {
-            case MenuEntry::Menu: stack = {bar->addMenu(QString::fromUtf8(e.text))}; break;
-            case MenuEntry::Submenu: stack.push_back(stack.back()->addMenu(QString::fromUtf8(e.text))); break;
-            case MenuEntry::End: stack.pop_back(); break;
-            case MenuEntry::Separator: stack.back()->addSeparator(); break;
+            case MenuEntry::Menu:
+                stack = {bar->addMenu(QString::fromUtf8(e.text))};
+                break;
+            case MenuEntry::Submenu:
+                stack.push_back(stack.back()->addMenu(QString::fromUtf8(e.text)));
+                break;
+            case MenuEntry::End:
+                stack.pop_back();
+                break;
+            case MenuEntry::Separator:
+                stack.back()->addSeparator();
+                break;
             case MenuEntry::Item:
                 if (QAction* a = action(e.id)) stack.back()->addAction(a);
                 break;
@@ -262,16 +270,16 @@ void CMainFrame::setApplicationLook(int id) {
     CWaitCursor wait;
     look_ = id;
     CAppLooks::apply(id);
-    if (QAction* a = action(id)) a->setChecked(true);
-    else if (QAction* checked = looks_->checkedAction()) checked->setChecked(false);
+    if (QAction* a = action(id))
+        a->setChecked(true);
+    else if (QAction* checked = looks_->checkedAction())
+        checked->setChecked(false);
     update();
     QSettings settings = workspaceSettings();
     settings.setValue(QLatin1String(CAppLooks::kSettingsKey), id);
 }
 
-void CMainFrame::setDocumentTitle(const QString& name) {
-    setWindowTitle(name + QStringLiteral(" - LumoraFree"));
-}
+void CMainFrame::setDocumentTitle(const QString& name) { setWindowTitle(name + QStringLiteral(" - LumoraFree")); }
 
 bool CMainFrame::runCommand(int id) {
     if (view_->handleCommand(id)) return true;
@@ -287,29 +295,43 @@ bool CMainFrame::handleFrameCommand(int id) {
         return true;
     }
     switch (id) {
-        case kLayoutResetCommand: resetLayout(); return true;
-        case kExitCommand: close(); return true;
-        case kStatusBarCommand: statusBar()->setVisible(action(id)->isChecked()); return true;
+        case kLayoutResetCommand:
+            resetLayout();
+            return true;
+        case kExitCommand:
+            close();
+            return true;
+        case kStatusBarCommand:
+            statusBar()->setVisible(action(id)->isChecked());
+            return true;
         case kCustomiseCommand: {
             QMenu menu(this);
             fillPanesMenu(&menu);
             menu.exec(QCursor::pos());
             return true;
         }
-        case kLocalHelpCommand: openHelpPage(); return true;
-        case kOnlineHelpCommand: openAddress(CHelpLinks::kOnlineHelpUrl); return true;
-        case kHomepageCommand: openAddress(CHelpLinks::kHomepageUrl); return true;
+        case kLocalHelpCommand:
+            openHelpPage();
+            return true;
+        case kOnlineHelpCommand:
+            openAddress(CHelpLinks::kOnlineHelpUrl);
+            return true;
+        case kHomepageCommand:
+            openAddress(CHelpLinks::kHomepageUrl);
+            return true;
         case kContactCommand: {
             CMailDialog dialog(this);
             dialog.exec();
             return true;
         }
-        default: return false;
+        default:
+            return false;
     }
 }
 
 void CMainFrame::openHelpPage() {
-    context_.urlOpener().open(QUrl::fromLocalFile(context_.userFolder().file(QString::fromLatin1(CHelpLinks::kHelpFile))));
+    context_.urlOpener().open(
+        QUrl::fromLocalFile(context_.userFolder().file(QString::fromLatin1(CHelpLinks::kHelpFile))));
 }
 
 void CMainFrame::openAddress(const char* url) {

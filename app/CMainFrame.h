@@ -5,10 +5,9 @@
 // panes add), then to the application object; the first that knows the id
 // takes it.
 
+#include <QMainWindow>
 #include <map>
 #include <vector>
-
-#include <QMainWindow>
 
 #include "panes/CommandSink.h"
 

@@ -71,12 +71,23 @@ CMainPanes::~CMainPanes() { context_.setFigureDrawnHook({}); }
 
 bool CMainPanes::runCommand(int id) {
     switch (id) {
-        case Open: openDocument(); return true;
-        case Save: saveDocument(); return true;
-        case SaveAs: saveDocumentAs(); return true;
-        case PenDefaults: pen_->restoreDefaults(); return true;
-        case TurnReset: turn_->reset(); return true;
-        default: break;
+        case Open:
+            openDocument();
+            return true;
+        case Save:
+            saveDocument();
+            return true;
+        case SaveAs:
+            saveDocumentAs();
+            return true;
+        case PenDefaults:
+            pen_->restoreDefaults();
+            return true;
+        case TurnReset:
+            turn_->reset();
+            return true;
+        default:
+            break;
     }
     return historyPane_->handleCommand(id) || favouritesPane_->handleCommand(id);
 }
@@ -87,7 +98,9 @@ ApplyOutcome CMainPanes::applyFigure(const FigureRecord& record) {
 
 void CMainPanes::drawFigure() { frame_.view().drawFigure(); }
 
-FigureRecord CMainPanes::collectFigure() { return collectRecord(context_.panes(), context_.drawState().colours, current_); }
+FigureRecord CMainPanes::collectFigure() {
+    return collectRecord(context_.panes(), context_.drawState().colours, current_);
+}
 
 std::array<bool, 20> CMainPanes::activeRows() const {
     std::array<bool, 20> rows{};

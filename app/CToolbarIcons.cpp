@@ -1,10 +1,9 @@
 #include "app/CToolbarIcons.h"
 
-#include <cmath>
-
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <cmath>
 
 #include "app/CInstalledPictures.h"
 
@@ -19,7 +18,10 @@ QPainterPath rose(QPointF c, double r) {
         const double t = i * 2.0 * kPi / 180.0;
         const double rr = r * std::cos(2.0 * t);
         const QPointF p(c.x() + rr * std::cos(t), c.y() + rr * std::sin(t));
-        if (i == 0) path.moveTo(p); else path.lineTo(p);
+        if (i == 0)
+            path.moveTo(p);
+        else
+            path.lineTo(p);
     }
     return path;
 }
@@ -38,11 +40,21 @@ void magnifier(QPainter& p, bool plus) {
 void arrow(QPainter& p, bool right) {
     QPainterPath a;
     if (right) {
-        a.moveTo(2, 5.5); a.lineTo(8, 5.5); a.lineTo(8, 2); a.lineTo(14, 7.5);
-        a.lineTo(8, 13); a.lineTo(8, 9.5); a.lineTo(2, 9.5);
+        a.moveTo(2, 5.5);
+        a.lineTo(8, 5.5);
+        a.lineTo(8, 2);
+        a.lineTo(14, 7.5);
+        a.lineTo(8, 13);
+        a.lineTo(8, 9.5);
+        a.lineTo(2, 9.5);
     } else {
-        a.moveTo(14, 5.5); a.lineTo(8, 5.5); a.lineTo(8, 2); a.lineTo(2, 7.5);
-        a.lineTo(8, 13); a.lineTo(8, 9.5); a.lineTo(14, 9.5);
+        a.moveTo(14, 5.5);
+        a.lineTo(8, 5.5);
+        a.lineTo(8, 2);
+        a.lineTo(2, 7.5);
+        a.lineTo(8, 13);
+        a.lineTo(8, 9.5);
+        a.lineTo(14, 9.5);
     }
     a.closeSubpath();
     p.setPen(QPen(QColor(0x20, 0x50, 0x20), 1));
@@ -54,8 +66,8 @@ void paintGlyph(QPainter& p, int id) {
     p.setRenderHint(QPainter::Antialiasing);
     const QColor ink(0x1F, 0x4F, 0xA8);
     switch (id) {
-        case 11901:  // enlarge
-        case 11902:  // shrink
+        case 11901:    // enlarge
+        case 11902:    // shrink
         case 11903: {  // standard size
             p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
             p.setBrush(Qt::white);
@@ -66,8 +78,12 @@ void paintGlyph(QPainter& p, int id) {
             p.drawPath(rose(QPointF(8, 7.5), r));
             break;
         }
-        case 10011: magnifier(p, true); break;
-        case 10012: magnifier(p, false); break;
+        case 10011:
+            magnifier(p, true);
+            break;
+        case 10012:
+            magnifier(p, false);
+            break;
         case 11602:  // centre
             p.setPen(QPen(QColor(0xB0, 0x20, 0x20), 1.4));
             p.setBrush(Qt::NoBrush);
@@ -75,8 +91,12 @@ void paintGlyph(QPainter& p, int id) {
             p.drawLine(QPointF(8, 0.5), QPointF(8, 14.5));
             p.drawLine(QPointF(1, 7.5), QPointF(15, 7.5));
             break;
-        case 11807: arrow(p, true); break;
-        case 11806: arrow(p, false); break;
+        case 11807:
+            arrow(p, true);
+            break;
+        case 11806:
+            arrow(p, false);
+            break;
         case 10030: {  // draw
             p.setPen(QPen(ink, 1.5));
             p.setBrush(Qt::NoBrush);
@@ -92,15 +112,26 @@ void paintGlyph(QPainter& p, int id) {
             for (QPointF c : {QPointF(4.8, 4.3), QPointF(8, 7.5), QPointF(11.2, 10.7)}) p.drawEllipse(c, 1.5, 1.5);
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
 bool hasGlyph(int id) {
     switch (id) {
-        case 11901: case 11902: case 11903: case 10011: case 10012:
-        case 11602: case 11807: case 11806: case 10030: case 10031: return true;
-        default: return false;
+        case 11901:
+        case 11902:
+        case 11903:
+        case 10011:
+        case 10012:
+        case 11602:
+        case 11807:
+        case 11806:
+        case 10030:
+        case 10031:
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -19,9 +19,9 @@ struct Arguments {
     Command command = Command::Info;
     std::string figure;  // render, points, info: the file; favourites, history: the store file
     Source source = Source::Document;
-    int entry = 0;       // --entry K (1 = newest) or --line L
+    int entry = 0;  // --entry K (1 = newest) or --line L
     StoreOp op = StoreOp::Tree;
-    int first = 0;       // move S T, remove L, rename L NAME
+    int first = 0;  // move S T, remove L, rename L NAME
     int second = 0;
     std::string name;    // rename
     std::string output;  // render

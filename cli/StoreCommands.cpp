@@ -18,15 +18,24 @@ namespace fs = std::filesystem;
 
 const char* describe(StoreStatus s) {
     switch (s) {
-        case StoreStatus::Ok: return "ok";
-        case StoreStatus::CannotOpenWorkFile: return "cannot open the working copy";
-        case StoreStatus::CannotWriteWorkFile: return "cannot write the working copy";
-        case StoreStatus::CannotWriteStagingFile: return "cannot write a staging file";
-        case StoreStatus::CannotReadSource: return "cannot read the file";
-        case StoreStatus::CannotWriteDestination: return "cannot write the file";
-        case StoreStatus::Refused: return "no such line, or not a line this operation applies to";
-        case StoreStatus::NameTooLong: return "the name is longer than 511 bytes in code page 932";
-        case StoreStatus::NameNotConvertible: return "the name cannot be written in code page 932";
+        case StoreStatus::Ok:
+            return "ok";
+        case StoreStatus::CannotOpenWorkFile:
+            return "cannot open the working copy";
+        case StoreStatus::CannotWriteWorkFile:
+            return "cannot write the working copy";
+        case StoreStatus::CannotWriteStagingFile:
+            return "cannot write a staging file";
+        case StoreStatus::CannotReadSource:
+            return "cannot read the file";
+        case StoreStatus::CannotWriteDestination:
+            return "cannot write the file";
+        case StoreStatus::Refused:
+            return "no such line, or not a line this operation applies to";
+        case StoreStatus::NameTooLong:
+            return "the name is longer than 511 bytes in code page 932";
+        case StoreStatus::NameNotConvertible:
+            return "the name cannot be written in code page 932";
     }
     return "failed";
 }
@@ -103,7 +112,8 @@ bool copyBack(const fs::path& work, const std::string& file, std::string& error)
 std::string figureName(const FigureRecord& r) {
     const int c = r[FigureRecord::Category];
     const int f = r[FigureRecord::Formula];
-    if (!FormulaCatalogue::exists(c, f)) return "(formula " + std::to_string(c) + "," + std::to_string(f) + " not in the catalogue)";
+    if (!FormulaCatalogue::exists(c, f))
+        return "(formula " + std::to_string(c) + "," + std::to_string(f) + " not in the catalogue)";
     return std::string(FormulaCatalogue::categoryName(c)) + " " + std::string(FormulaCatalogue::formulaName(c, f));
 }
 
@@ -134,15 +144,18 @@ StoreRun favourites(const Arguments& a, const fs::path& folder) {
             if (!rep.ok()) return failure(describe(rep.status));
             if (!rep.changed()) run.out += "nothing to repair\n";
             if (rep.checkChanged) run.out += "dropped invalid rows (or replaced the top folder line)\n";
-            if (rep.orphansRemoved > 0) run.out += "removed " + std::to_string(rep.orphansRemoved) + " rows whose folder was missing\n";
+            if (rep.orphansRemoved > 0)
+                run.out += "removed " + std::to_string(rep.orphansRemoved) + " rows whose folder was missing\n";
             if (rep.renumbered) run.out += "renumbered the ids to the line numbers\n";
             break;
         }
         case StoreOp::Move: {
-            const StoreResult r = store.MoveFavourite(static_cast<std::size_t>(a.first), static_cast<std::size_t>(a.second));
+            const StoreResult r =
+                store.MoveFavourite(static_cast<std::size_t>(a.first), static_cast<std::size_t>(a.second));
             if (!r.ok()) return failure(describe(r.status));
-            run.out += r.changed ? "moved line " + std::to_string(a.first) + " after line " + std::to_string(a.second) + "\n"
-                                 : "nothing moved\n";
+            run.out += r.changed
+                           ? "moved line " + std::to_string(a.first) + " after line " + std::to_string(a.second) + "\n"
+                           : "nothing moved\n";
             break;
         }
         case StoreOp::Remove: {
@@ -157,7 +170,8 @@ StoreRun favourites(const Arguments& a, const fs::path& folder) {
             run.out += r.changed ? "renamed line " + std::to_string(a.first) + "\n" : "nothing renamed\n";
             break;
         }
-        case StoreOp::List: return failure("favourites has no list operation");
+        case StoreOp::List:
+            return failure("favourites has no list operation");
     }
     if (write && !copyBack(store.workFile(), a.figure, error)) return failure(error);
     return run;
@@ -209,7 +223,8 @@ std::optional<FigureRecord> recordFromStore(const Arguments& a, std::string& err
         }
         const HistoryEntry e = store.ReadEntry(a.entry - 1);
         if (!e.fields) {
-            error = a.figure + " has " + std::to_string(check.kept) + " valid entries, no entry " + std::to_string(a.entry);
+            error =
+                a.figure + " has " + std::to_string(check.kept) + " valid entries, no entry " + std::to_string(a.entry);
             return std::nullopt;
         }
         auto rec = CHistoryStore::entryRecord(*e.fields);

@@ -12,9 +12,9 @@
 namespace lumora::cli {
 
 struct StoreRun {
-    int exitCode = 0;  // 0, or 2 for bad input
-    std::string out;   // what to print on standard output
-    std::string error; // one line for standard error when exitCode != 0
+    int exitCode = 0;   // 0, or 2 for bad input
+    std::string out;    // what to print on standard output
+    std::string error;  // one line for standard error when exitCode != 0
 };
 
 // favourites FILE tree|repair|move|remove|rename, history FILE list|repair.

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QSaveFile>
-
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -76,9 +75,15 @@ bool loadFigure(const std::string& path, PlainPanes& panes, ViewColours& view, s
     const DocumentReadResult doc = readDocument(content);
     if (!doc.record) {
         switch (doc.refusal) {
-            case DocumentRefusal::NoDataLine: error = path + ": no figure line"; break;
-            case DocumentRefusal::FieldCount: error = path + ": the figure line does not have 68 fields"; break;
-            case DocumentRefusal::Checksum: error = path + ": the checksum does not match"; break;
+            case DocumentRefusal::NoDataLine:
+                error = path + ": no figure line";
+                break;
+            case DocumentRefusal::FieldCount:
+                error = path + ": the figure line does not have 68 fields";
+                break;
+            case DocumentRefusal::Checksum:
+                error = path + ": the checksum does not match";
+                break;
         }
         return false;
     }

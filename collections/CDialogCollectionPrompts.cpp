@@ -10,7 +10,9 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 std::filesystem::path toPath(const QString& s) { return std::filesystem::path(s.toStdString()); }
 }  // namespace
 
-std::string CDialogCollectionPrompts::dialogFilter(const std::string& filter) { return filter.substr(0, filter.find('|')); }
+std::string CDialogCollectionPrompts::dialogFilter(const std::string& filter) {
+    return filter.substr(0, filter.find('|'));
+}
 
 std::optional<std::filesystem::path> CDialogCollectionPrompts::askSavePath(const std::string& filter,
                                                                            const std::string& extension,

@@ -21,12 +21,16 @@ std::string CDocumentFiles::titleOf(const std::filesystem::path& path) {
 std::string CDocumentFiles::messageFor(DocumentStatus status) {
     switch (status) {
         case DocumentStatus::Ok:
-        case DocumentStatus::NeedsPath: return "";
+        case DocumentStatus::NeedsPath:
+            return "";
         case DocumentStatus::CannotWriteWorkFile:
-        case DocumentStatus::CannotWriteTarget: return "ファイルを保存できません";
-        case DocumentStatus::CannotOpenWorkFile: return storeStatusMessage(StoreStatus::CannotOpenWorkFile);
+        case DocumentStatus::CannotWriteTarget:
+            return "ファイルを保存できません";
+        case DocumentStatus::CannotOpenWorkFile:
+            return storeStatusMessage(StoreStatus::CannotOpenWorkFile);
         case DocumentStatus::CannotRead:
-        case DocumentStatus::NotADocument: return kCannotOpenMessage;
+        case DocumentStatus::NotADocument:
+            return kCannotOpenMessage;
     }
     return "";
 }
@@ -63,8 +67,8 @@ DocumentResult CDocumentFiles::Open(const std::filesystem::path& chosen) {
     const std::filesystem::path copy = folder_ / "lumora_yomi";
     FileBytes source = readFileBytes(chosen);
     // The read copy holds the chosen file's bytes, or nothing when it could not be read.
-    if (replaceFileContents(copy, source.status == FileStatus::Ok ? std::string_view(source.bytes) : std::string_view{}) !=
-        FileStatus::Ok) {
+    if (replaceFileContents(copy, source.status == FileStatus::Ok ? std::string_view(source.bytes)
+                                                                  : std::string_view{}) != FileStatus::Ok) {
         result.status = DocumentStatus::CannotOpenWorkFile;
         return result;
     }

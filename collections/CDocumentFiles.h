@@ -18,17 +18,17 @@ namespace lumora {
 
 enum class DocumentStatus {
     Ok,
-    NeedsPath,           // Save before any save or open: ask for a path (Save As)
-    CannotWriteWorkFile, // "lumora" could not be written; the chosen file is untouched
-    CannotWriteTarget,   // the chosen file could not be written
-    CannotOpenWorkFile,  // "lumora_yomi" can be neither opened nor created
-    CannotRead,          // the chosen file could not be read
-    NotADocument,        // no data line, wrong field count or wrong checksum
+    NeedsPath,            // Save before any save or open: ask for a path (Save As)
+    CannotWriteWorkFile,  // "lumora" could not be written; the chosen file is untouched
+    CannotWriteTarget,    // the chosen file could not be written
+    CannotOpenWorkFile,   // "lumora_yomi" can be neither opened nor created
+    CannotRead,           // the chosen file could not be read
+    NotADocument,         // no data line, wrong field count or wrong checksum
 };
 
 struct DocumentResult {
     DocumentStatus status = DocumentStatus::Ok;
-    std::optional<FigureRecord> record;  // an open that passed: the record to apply and draw
+    std::optional<FigureRecord> record;      // an open that passed: the record to apply and draw
     std::optional<DocumentRefusal> refusal;  // why a NotADocument was refused
     bool ok() const { return status == DocumentStatus::Ok; }
 };

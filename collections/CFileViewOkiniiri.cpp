@@ -80,7 +80,8 @@ CFileViewOkiniiri::CFileViewOkiniiri(COkiniiriStore& store, CFigureEnvironment& 
 
 void CFileViewOkiniiri::report(int statusCode) {
     const auto status = static_cast<StoreStatus>(statusCode);
-    if (status != StoreStatus::Ok && status != StoreStatus::Refused && available_) prompts_.tell(storeStatusMessage(status));
+    if (status != StoreStatus::Ok && status != StoreStatus::Refused && available_)
+        prompts_.tell(storeStatusMessage(status));
 }
 
 void CFileViewOkiniiri::RebuildTree() {
@@ -137,8 +138,10 @@ void CFileViewOkiniiri::onSelectionChanged() {
     selectedId_ = rows.id(*row);
     selectedParent_ = rows.parent(*row);
     selectedIsFolder_ = rows.number(*row, 4);
-    if (selectedIsFolder_ == 1) currentFolder_ = selectedId_;
-    else if (selectedIsFolder_ == 0) currentFolder_ = selectedParent_;
+    if (selectedIsFolder_ == 1)
+        currentFolder_ = selectedId_;
+    else if (selectedIsFolder_ == 0)
+        currentFolder_ = selectedParent_;
 }
 
 void CFileViewOkiniiri::syncExpansion() {
@@ -154,17 +157,32 @@ void CFileViewOkiniiri::syncExpansion() {
 bool CFileViewOkiniiri::handleCommand(int id) {
     switch (id) {
         case IdNewFolder:
-        case IdMenuNewFolder: newEntry(true); return true;
+        case IdMenuNewFolder:
+            newEntry(true);
+            return true;
         case IdNewFavourite:
-        case IdMenuNewFavourite: newEntry(false); return true;
-        case IdDelete: deleteSelected(); return true;
+        case IdMenuNewFavourite:
+            newEntry(false);
+            return true;
+        case IdDelete:
+            deleteSelected();
+            return true;
         case IdSave:
-        case IdMenuSave: saveFavourites(); return true;
+        case IdMenuSave:
+            saveFavourites();
+            return true;
         case IdLoad:
-        case IdMenuLoad: loadFavourites(); return true;
-        case IdMenuReset: resetFavourites(); return true;
-        case IdRename: renameSelected(); return true;
-        default: return false;
+        case IdMenuLoad:
+            loadFavourites();
+            return true;
+        case IdMenuReset:
+            resetFavourites();
+            return true;
+        case IdRename:
+            renameSelected();
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -178,8 +196,8 @@ void CFileViewOkiniiri::newEntry(bool folder) {
     if (dialog.exec() != QDialog::Accepted) return;
     const int parent = dialog.chosenFolder() == 0 ? 1 : dialog.chosenFolder();
     const std::string name = dialog.name().toStdString();
-    const StoreResult r = folder ? store_.AppendFolder(parent, name)
-                                 : store_.AppendFavourite(parent, name, figures_.collectFigure());
+    const StoreResult r =
+        folder ? store_.AppendFolder(parent, name) : store_.AppendFavourite(parent, name, figures_.collectFigure());
     report(static_cast<int>(r.status));
     RebuildTree();
     // The folder that received the entry opens, so the entry shows.

@@ -6,10 +6,9 @@
 // remember whether they are shown open. Every change goes through the store
 // and the tree is rebuilt from the table afterwards.
 
+#include <QWidget>
 #include <optional>
 #include <vector>
-
-#include <QWidget>
 
 #include "collections/COkiniiriRows.h"
 

@@ -96,7 +96,8 @@ StoreResult CHistoryStore::TrimEntries() {
     if (n <= kCapacity) return result;
     const auto lines = splitLines(bytes);
     const std::size_t drop = n - kCapacity;
-    const std::string kept = joinCrLf(std::vector<std::string_view>(lines.begin() + static_cast<std::ptrdiff_t>(drop), lines.end()));
+    const std::string kept =
+        joinCrLf(std::vector<std::string_view>(lines.begin() + static_cast<std::ptrdiff_t>(drop), lines.end()));
     if (replaceFileContents(file("csv_history1"), kept, Durability::Unsynced) != FileStatus::Ok) {
         result.status = StoreStatus::CannotWriteStagingFile;
         return result;
@@ -118,8 +119,10 @@ HistoryCheck CHistoryStore::CheckEntries() {
     std::vector<std::string_view> valid;
     valid.reserve(lines.size());
     for (auto line : lines) {
-        if (validEntry(line)) valid.push_back(line);
-        else ++result.removed;
+        if (validEntry(line))
+            valid.push_back(line);
+        else
+            ++result.removed;
     }
     result.kept = static_cast<int>(valid.size());
     const std::string staged = joinCrLf(valid);

@@ -59,7 +59,8 @@ COkiniiriDialog::COkiniiriDialog(bool folderMode, const COkiniiriRows& rows, int
     std::vector<QTreeWidgetItem*> items(tree.items.size(), nullptr);
     for (std::size_t i = 0; i < tree.items.size(); ++i) {
         const OkiniiriItem& it = tree.items[i];
-        auto* item = it.parentItem < 0 ? new QTreeWidgetItem(tree_) : new QTreeWidgetItem(items[static_cast<std::size_t>(it.parentItem)]);
+        auto* item = it.parentItem < 0 ? new QTreeWidgetItem(tree_)
+                                       : new QTreeWidgetItem(items[static_cast<std::size_t>(it.parentItem)]);
         item->setText(0, QString::fromStdString(it.text));
         item->setIcon(0, favouritesIcon(0));
         item->setData(0, Qt::UserRole, static_cast<qulonglong>(it.row));
@@ -76,7 +77,8 @@ COkiniiriDialog::COkiniiriDialog(bool folderMode, const COkiniiriRows& rows, int
     for (std::size_t r = 0; r < rows_.size() && !preselect; ++r)
         if (rows_.isFolder(r) && rows_.id(r) == currentFolder && tree.itemOfRow[r] >= 0)
             preselect = items[static_cast<std::size_t>(tree.itemOfRow[r])];
-    if (!preselect && !rows_.empty() && tree.itemOfRow[0] >= 0) preselect = items[static_cast<std::size_t>(tree.itemOfRow[0])];
+    if (!preselect && !rows_.empty() && tree.itemOfRow[0] >= 0)
+        preselect = items[static_cast<std::size_t>(tree.itemOfRow[0])];
     if (preselect) tree_->setCurrentItem(preselect);
 }
 

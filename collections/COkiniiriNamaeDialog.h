@@ -18,7 +18,8 @@ public:
     enum Id : int { IdNameEdit = 1004 };
 
     // `line` is the entry's line number (2 or more).
-    COkiniiriNamaeDialog(COkiniiriStore& store, std::size_t line, CCollectionPrompts& prompts, QWidget* parent = nullptr);
+    COkiniiriNamaeDialog(COkiniiriStore& store, std::size_t line, CCollectionPrompts& prompts,
+                         QWidget* parent = nullptr);
 
     QLineEdit* nameEdit() const { return edit_; }
 

@@ -56,8 +56,10 @@ bool rowPassesCheck(const COkiniiriRows& rows, std::size_t i) {
         std::int32_t written = 0;
         std::size_t k = 6;
         rows.forFields(i, 6, 75, [&](std::string_view f) {
-            if (k++ <= 74) sum = wrapAdd(sum, atoiClamped(f));
-            else written = atoiClamped(f);
+            if (k++ <= 74)
+                sum = wrapAdd(sum, atoiClamped(f));
+            else
+                written = atoiClamped(f);
         });
         return written == sum;
     }
@@ -138,8 +140,10 @@ COkiniiriStore::COkiniiriStore(std::filesystem::path userFolder) : folder_(std::
 std::string COkiniiriStore::sanitizeName(std::string_view name) {
     std::string out(name);
     for (char& c : out) {
-        if (c == ',') c = '.';
-        else if (c == '\r' || c == '\n') c = ' ';
+        if (c == ',')
+            c = '.';
+        else if (c == '\r' || c == '\n')
+            c = ' ';
     }
     return out;
 }
@@ -222,8 +226,10 @@ StageOutput checkStage(const COkiniiriRows& rows) {
         s.changed = true;
     }
     for (std::size_t i = 1; i < rows.size(); ++i) {
-        if (rowPassesCheck(rows, i)) appendLine(s.content, rows.text(i));
-        else s.changed = true;
+        if (rowPassesCheck(rows, i))
+            appendLine(s.content, rows.text(i));
+        else
+            s.changed = true;
     }
     return s;
 }
@@ -248,8 +254,10 @@ StageOutput orphanRun(const COkiniiriRows& rows) {
             if (known) appendLine(s.content, rows.text(i));
             continue;
         }
-        if (known && ids.count(rows.parent(i)) > 0) appendLine(s.content, rows.text(i));
-        else s.changed = true;
+        if (known && ids.count(rows.parent(i)) > 0)
+            appendLine(s.content, rows.text(i));
+        else
+            s.changed = true;
     }
     s.removed = s.changed ? 1 : 0;
     return s;
@@ -579,11 +587,15 @@ StoreResult COkiniiriStore::MoveFavourite(std::size_t source, std::size_t target
         std::int64_t d = static_cast<std::int64_t>(f);
         bool consult = true;
         if (S > T) {
-            if (f > S) consult = false;
-            else if (f > T) d = static_cast<std::int64_t>(f) + 1;
+            if (f > S)
+                consult = false;
+            else if (f > T)
+                d = static_cast<std::int64_t>(f) + 1;
         } else {
-            if (f > T) consult = false;
-            else if (f > S) d = static_cast<std::int64_t>(f) - 1;
+            if (f > T)
+                consult = false;
+            else if (f > S)
+                d = static_cast<std::int64_t>(f) - 1;
         }
         groups.remap(c, static_cast<std::int32_t>(d), consult);
     }
@@ -600,8 +612,10 @@ StoreResult COkiniiriStore::MoveFavourite(std::size_t source, std::size_t target
         appendNumber(out, groups.valueOf(slotGroup[p]));
         out.push_back(',');
         // The folder that receives the favourite opens, so the favourite shows.
-        if (order[p] == T && targetIsFolder) appendFieldsFrom(out, rows, row, 3, 5, "1");
-        else appendFieldsFrom(out, rows, row, 3);
+        if (order[p] == T && targetIsFolder)
+            appendFieldsFrom(out, rows, row, 3, 5, "1");
+        else
+            appendFieldsFrom(out, rows, row, 3);
         out += "\r\n";
     }
     return rewriteThenPass(out);
@@ -617,14 +631,16 @@ StoreResult COkiniiriStore::ExportTable(const std::filesystem::path& destination
         f = readFileBytes(workFile());
     }
     if (f.status != FileStatus::Ok) return {StoreStatus::CannotOpenWorkFile, false};
-    if (replaceFileContents(destination, f.bytes) != FileStatus::Ok) result.status = StoreStatus::CannotWriteDestination;
+    if (replaceFileContents(destination, f.bytes) != FileStatus::Ok)
+        result.status = StoreStatus::CannotWriteDestination;
     return result;
 }
 
 IntegrityReport COkiniiriStore::ImportTable(const std::filesystem::path& source) {
     FileBytes f = readFileBytes(source);
     StoreStatus copy = StoreStatus::Ok;
-    if (f.status != FileStatus::Ok) copy = StoreStatus::CannotReadSource;
+    if (f.status != FileStatus::Ok)
+        copy = StoreStatus::CannotReadSource;
     else if (replaceFileContents(workFile(), withFinalLineEnd(std::move(f.bytes))) != FileStatus::Ok)
         copy = StoreStatus::CannotWriteWorkFile;
     IntegrityReport report = RunIntegrityPass();
@@ -653,8 +669,11 @@ OkiniiriTree COkiniiriStore::DeriveTree(const COkiniiriRows& rows, TreeScope sco
         item.parentItem = itemById[p];
         const int index = static_cast<int>(tree.items.size());
         tree.items.push_back(std::move(item));
-        if (tree.items[static_cast<std::size_t>(index)].parentItem < 0) tree.topLevel.push_back(index);
-        else tree.items[static_cast<std::size_t>(tree.items[static_cast<std::size_t>(index)].parentItem)].children.push_back(index);
+        if (tree.items[static_cast<std::size_t>(index)].parentItem < 0)
+            tree.topLevel.push_back(index);
+        else
+            tree.items[static_cast<std::size_t>(tree.items[static_cast<std::size_t>(index)].parentItem)]
+                .children.push_back(index);
         tree.itemOfRow[row] = index;
         return index;
     };

@@ -49,11 +49,11 @@ struct OrphanRun {
 enum class TreeScope { AllRows, FoldersOnly };
 
 struct OkiniiriItem {
-    std::size_t row = 0;        // index into the rows (line number - 1)
-    int parentItem = -1;        // -1 for a top-level item
-    std::string text;           // the name in UTF-8
+    std::size_t row = 0;  // index into the rows (line number - 1)
+    int parentItem = -1;  // -1 for a top-level item
+    std::string text;     // the name in UTF-8
     bool folder = false;
-    int picture = 2;            // 0 open folder, 2 blank page
+    int picture = 2;  // 0 open folder, 2 blank page
     bool expanded = false;
     std::vector<int> children;  // item indices in display order
 };

@@ -155,16 +155,31 @@ bool CPropertiesWndHistory::handleCommand(int id) {
         return true;
     }
     switch (id) {
-        case IdStepBack: stepBack(); return true;
-        case IdStepForward: stepForward(); return true;
-        case IdOlderPage: olderPage(); return true;
-        case IdNewerPage: newerPage(); return true;
+        case IdStepBack:
+            stepBack();
+            return true;
+        case IdStepForward:
+            stepForward();
+            return true;
+        case IdOlderPage:
+            olderPage();
+            return true;
+        case IdNewerPage:
+            newerPage();
+            return true;
         case IdSave:
-        case IdMenuSave: saveHistory(); return true;
+        case IdMenuSave:
+            saveHistory();
+            return true;
         case IdLoad:
-        case IdMenuLoad: loadHistory(); return true;
-        case IdReset: resetHistory(); return true;
-        default: return false;
+        case IdMenuLoad:
+            loadHistory();
+            return true;
+        case IdReset:
+            resetHistory();
+            return true;
+        default:
+            return false;
     }
 }
 

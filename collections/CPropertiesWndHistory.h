@@ -6,13 +6,12 @@
 // on a button recalls its entry at once. Hovering a button shows a small
 // picture of its figure, made on demand and kept.
 
+#include <QImage>
+#include <QWidget>
 #include <array>
 #include <functional>
 #include <map>
 #include <string>
-
-#include <QImage>
-#include <QWidget>
 
 #include "engine/FigureRecord.h"
 

@@ -155,8 +155,10 @@ std::string cp932ToUtf8Lossy(std::string_view bytes) {
     if (!c.valid()) {
         // Without a converter keep what is certain: ASCII, and a mark for the rest.
         for (unsigned char ch : bytes) {
-            if (ch < 0x80) out.push_back(static_cast<char>(ch));
-            else out += "\xEF\xBF\xBD";
+            if (ch < 0x80)
+                out.push_back(static_cast<char>(ch));
+            else
+                out += "\xEF\xBF\xBD";
         }
         return out;
     }

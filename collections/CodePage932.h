@@ -11,14 +11,14 @@ namespace lumora {
 
 enum class Cp932Status {
     Ok,
-    InvalidInput,       // the input is not valid in its own encoding
-    ConverterMissing,   // the C library has no CP932 converter installed
+    InvalidInput,      // the input is not valid in its own encoding
+    ConverterMissing,  // the C library has no CP932 converter installed
 };
 
 struct Cp932Text {
     Cp932Status status = Cp932Status::Ok;
-    std::string text;     // the converted text; empty unless status is Ok
-    int replaced = 0;     // characters code page 932 cannot hold, written as '?'
+    std::string text;  // the converted text; empty unless status is Ok
+    int replaced = 0;  // characters code page 932 cannot hold, written as '?'
     bool ok() const { return status == Cp932Status::Ok; }
 };
 

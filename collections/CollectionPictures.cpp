@@ -48,8 +48,10 @@ QIcon arrows(bool right, int count) {
     for (int i = 0; i < count; ++i) {
         const double x0 = start + i * w;
         const double x1 = x0 + w;
-        if (right) g.drawPolygon(QPolygonF({QPointF(x0, 3), QPointF(x1, 8), QPointF(x0, 13)}));
-        else g.drawPolygon(QPolygonF({QPointF(x1, 3), QPointF(x0, 8), QPointF(x1, 13)}));
+        if (right)
+            g.drawPolygon(QPolygonF({QPointF(x0, 3), QPointF(x1, 8), QPointF(x0, 13)}));
+        else
+            g.drawPolygon(QPolygonF({QPointF(x1, 3), QPointF(x0, 8), QPointF(x1, 13)}));
     }
     return QIcon(p);
 }

@@ -1,13 +1,13 @@
 // The file primitives on POSIX systems: open/write/fsync/rename.
 
-#include "collections/WorkFiles.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
+
+#include "collections/WorkFiles.h"
 
 namespace lumora {
 

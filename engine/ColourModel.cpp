@@ -44,13 +44,20 @@ Rgb hsvToRgb(int hIn, int sIn, int vIn) {
     const int q = nearest((1.0f - s * f) * v);
     const int t = nearest((1.0f - (1.0f - f) * s) * v);
     switch (static_cast<int>(fl) % 6) {
-        case 0: return {vIn, t, p};
-        case 1: return {q, vIn, p};
-        case 2: return {p, vIn, t};
-        case 3: return {p, q, vIn};
-        case 4: return {t, p, vIn};
-        case 5: return {vIn, p, q};
-        default: return {0, 0, 0};
+        case 0:
+            return {vIn, t, p};
+        case 1:
+            return {q, vIn, p};
+        case 2:
+            return {p, vIn, t};
+        case 3:
+            return {p, q, vIn};
+        case 4:
+            return {t, p, vIn};
+        case 5:
+            return {vIn, p, q};
+        default:
+            return {0, 0, 0};
     }
 }
 
@@ -94,12 +101,24 @@ void hueStrip(int count, Colour* out) {
         const int D = nearest((1.0f - f) * 255.0f);
         Rgb c{0, 0, 0};
         switch (static_cast<int>(fl) % 6) {
-            case 0: c = {255, A, 0}; break;
-            case 1: c = {D, 255, 0}; break;
-            case 2: c = {0, 255, A}; break;
-            case 3: c = {0, D, 255}; break;
-            case 4: c = {A, 0, 255}; break;
-            default: c = {255, 0, D}; break;
+            case 0:
+                c = {255, A, 0};
+                break;
+            case 1:
+                c = {D, 255, 0};
+                break;
+            case 2:
+                c = {0, 255, A};
+                break;
+            case 3:
+                c = {0, D, 255};
+                break;
+            case 4:
+                c = {A, 0, 255};
+                break;
+            default:
+                c = {255, 0, D};
+                break;
         }
         out[k] = packColour(c.r, c.g, c.b);
     }

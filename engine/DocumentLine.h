@@ -14,9 +14,9 @@ namespace lumora {
 std::string writeDocumentLine(const FigureRecord& r);
 
 enum class DocumentRefusal {
-    NoDataLine,   // empty, or every line holds "//"
-    FieldCount,   // the data line does not have exactly 68 fields
-    Checksum,     // the 68th field differs from the sum of the first 67
+    NoDataLine,  // empty, or every line holds "//"
+    FieldCount,  // the data line does not have exactly 68 fields
+    Checksum,    // the 68th field differs from the sum of the first 67
 };
 
 struct DocumentReadResult {

@@ -124,7 +124,8 @@ DrawOutcome draw(const DrawInputs& in, DrawState& st) {
     const bool fits = static_cast<long long>(N) + 1 <= PlottedPoints::kCapacity;
     if (fits && N > 0) {
         if (gradient) {
-            count = turn.on ? collect<true, true>(in, st, turn, fg, repeat) : collect<true, false>(in, st, turn, fg, repeat);
+            count = turn.on ? collect<true, true>(in, st, turn, fg, repeat)
+                            : collect<true, false>(in, st, turn, fg, repeat);
         } else {
             count = turn.on ? collect<false, true>(in, st, turn, fg, repeat)
                             : collect<false, false>(in, st, turn, fg, repeat);
@@ -135,8 +136,8 @@ DrawOutcome draw(const DrawInputs& in, DrawState& st) {
     st.points.reversed = !turn.front;
     filler.join();
 
-    st.plotter.plot(st.canvas, st.points.x.data(), st.points.y.data(), gradient ? st.points.colour.data() : nullptr,
-                    fg, count, st.points.reversed, in.penWidth);
+    st.plotter.plot(st.canvas, st.points.x.data(), st.points.y.data(), gradient ? st.points.colour.data() : nullptr, fg,
+                    count, st.points.reversed, in.penWidth);
     return DrawOutcome::Drawn;
 }
 

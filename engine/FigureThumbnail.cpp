@@ -66,9 +66,17 @@ Thumbnail figureThumbnail(const DrawInputs& in, int side) {
     Extent extent;
     std::vector<Dot> dots;
     dots.reserve(static_cast<std::size_t>(N) + 1);
-    ThumbnailSink sink{extent, dots, turn, run, static_cast<double>(xOffsetFor(in.shiftH)),
-                       static_cast<double>(yOffsetFor(in.shiftV)), N, std::clamp(in.repeatCount, 1, N),
-                       gradient, in.gradientOn, fg};
+    ThumbnailSink sink{extent,
+                       dots,
+                       turn,
+                       run,
+                       static_cast<double>(xOffsetFor(in.shiftH)),
+                       static_cast<double>(yOffsetFor(in.shiftV)),
+                       N,
+                       std::clamp(in.repeatCount, 1, N),
+                       gradient,
+                       in.gradientOn,
+                       fg};
     runFormulaWith(in.category, in.formula, in.params, sink);
 
     const CropSquare crop = paintCrop(extent, in.magnify);
@@ -90,8 +98,10 @@ Thumbnail figureThumbnail(const DrawInputs& in, int side) {
                 t.pixels[static_cast<std::size_t>(y * s + x)] = d.colour;
     };
     // Later points cover earlier ones, in the order Draw plots them.
-    if (turn.front) std::for_each(dots.begin(), dots.end(), plot);
-    else std::for_each(dots.rbegin(), dots.rend(), plot);
+    if (turn.front)
+        std::for_each(dots.begin(), dots.end(), plot);
+    else
+        std::for_each(dots.rbegin(), dots.rend(), plot);
     return t;
 }
 

@@ -10,10 +10,10 @@ struct FormulaEntry {
     int rows;
     std::array<int, 20> defaults;
     // Rows (besides 1, 2, 7, 8 which follow fixed rules) whose range is not -999..999.
-    bool row8Signed;      // row 8: -999..999 instead of 1..999
-    bool row11Positive;   // row 11: 1..999
-    bool row13Positive;   // row 13: 1..999
-    bool row14Positive;   // row 14: 1..999
+    bool row8Signed;        // row 8: -999..999 instead of 1..999
+    bool row11Positive;     // row 11: 1..999
+    bool row13Positive;     // row 13: 1..999
+    bool row14Positive;     // row 14: 1..999
     bool row15NonNegative;  // row 15: 0..999
 };
 
@@ -98,15 +98,34 @@ RowSpec FormulaCatalogue::row(int category, int formula, int row) {
     int lo = -999;
     int hi = 999;
     switch (row) {
-        case 1: lo = 1; break;
-        case 2: lo = 1; hi = 180; break;
-        case 7: lo = 0; hi = 500; break;
-        case 8: lo = e.row8Signed ? -999 : 1; break;
-        case 11: if (e.row11Positive) lo = 1; break;
-        case 13: if (e.row13Positive) lo = 1; break;
-        case 14: if (e.row14Positive) lo = 1; break;
-        case 15: if (e.row15NonNegative) lo = 0; break;
-        default: break;
+        case 1:
+            lo = 1;
+            break;
+        case 2:
+            lo = 1;
+            hi = 180;
+            break;
+        case 7:
+            lo = 0;
+            hi = 500;
+            break;
+        case 8:
+            lo = e.row8Signed ? -999 : 1;
+            break;
+        case 11:
+            if (e.row11Positive) lo = 1;
+            break;
+        case 13:
+            if (e.row13Positive) lo = 1;
+            break;
+        case 14:
+            if (e.row14Positive) lo = 1;
+            break;
+        case 15:
+            if (e.row15NonNegative) lo = 0;
+            break;
+        default:
+            break;
     }
     return {lo, hi, e.defaults[static_cast<std::size_t>(row - 1)]};
 }

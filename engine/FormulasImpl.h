@@ -512,27 +512,48 @@ int runFormulaWith(int category, int formula, const Params& p, Sink& sink) {
     if (formula != 0 && formula != 1) return 0;
     const int first = firstIndex(category);
     switch (category * 2 + formula) {
-        case 0: return run<Jewel<false>>(p, first, 8.0, sink);
-        case 1: return run<Jewel<true>>(p, first, 8.0, sink);
-        case 2: return run<Sun>(p, first, 10.0, sink);
-        case 3: return run<Earth>(p, first, 0.222, sink);
-        case 4: return run<Blossom<false>>(p, first, 0.615, sink);
-        case 5: return run<Blossom<true>>(p, first, 0.8, sink);
-        case 6: return run<Tarot<8>>(p, first, 5.0, sink);
-        case 7: return run<Tarot<10>>(p, first, 6.67, sink);
-        case 8: return run<Chess>(p, first, 0.267, sink);
-        case 9: return run<Othello>(p, first, 0.133, sink);
-        case 10: return run<Gold>(p, first, 2.0, sink);
-        case 11: return run<Silver>(p, first, 1.33, sink);
-        case 12: return run<Bach>(p, first, 5.0, sink);
-        case 13: return run<Chopin>(p, first, 4.0, sink);
-        case 14: return run<Lexus>(p, first, 13.3, sink);
-        case 15: return run<Roadster>(p, first, 8.0, sink);
-        case 16: return run<City<false>>(p, first, 4.44, sink, true);
-        case 17: return run<City<true>>(p, first, 4.0, sink, true);
-        case 18: return run<Jin>(p, first, 0.444, sink);
-        case 19: return run<Gi>(p, first, 1.0, sink);
-        default: return 0;
+        case 0:
+            return run<Jewel<false>>(p, first, 8.0, sink);
+        case 1:
+            return run<Jewel<true>>(p, first, 8.0, sink);
+        case 2:
+            return run<Sun>(p, first, 10.0, sink);
+        case 3:
+            return run<Earth>(p, first, 0.222, sink);
+        case 4:
+            return run<Blossom<false>>(p, first, 0.615, sink);
+        case 5:
+            return run<Blossom<true>>(p, first, 0.8, sink);
+        case 6:
+            return run<Tarot<8>>(p, first, 5.0, sink);
+        case 7:
+            return run<Tarot<10>>(p, first, 6.67, sink);
+        case 8:
+            return run<Chess>(p, first, 0.267, sink);
+        case 9:
+            return run<Othello>(p, first, 0.133, sink);
+        case 10:
+            return run<Gold>(p, first, 2.0, sink);
+        case 11:
+            return run<Silver>(p, first, 1.33, sink);
+        case 12:
+            return run<Bach>(p, first, 5.0, sink);
+        case 13:
+            return run<Chopin>(p, first, 4.0, sink);
+        case 14:
+            return run<Lexus>(p, first, 13.3, sink);
+        case 15:
+            return run<Roadster>(p, first, 8.0, sink);
+        case 16:
+            return run<City<false>>(p, first, 4.44, sink, true);
+        case 17:
+            return run<City<true>>(p, first, 4.0, sink, true);
+        case 18:
+            return run<Jin>(p, first, 0.444, sink);
+        case 19:
+            return run<Gi>(p, first, 1.0, sink);
+        default:
+            return 0;
     }
 }
 

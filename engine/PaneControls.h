@@ -72,9 +72,15 @@ public:
     virtual void setValue(Row row, int value) = 0;  // clamps to the row's range
     static RowRange rangeOf(Row row) {
         switch (row) {
-            case RotX: case RotY: case RotZ: return {0, 359};
-            case ZScale: case Magnify: return {-999, 999};
-            default: return {-100, 100};
+            case RotX:
+            case RotY:
+            case RotZ:
+                return {0, 359};
+            case ZScale:
+            case Magnify:
+                return {-999, 999};
+            default:
+                return {-100, 100};
         }
     }
 };

@@ -17,7 +17,8 @@ int distance(std::uint32_t a, std::uint32_t b) {
 // Source range [lo, hi) of every destination index along one axis.
 struct AxisMap {
     std::vector<std::int64_t> lo, hi;
-    AxisMap(std::int64_t srcSide, int dstSide) : lo(static_cast<std::size_t>(dstSide)), hi(static_cast<std::size_t>(dstSide)) {
+    AxisMap(std::int64_t srcSide, int dstSide)
+        : lo(static_cast<std::size_t>(dstSide)), hi(static_cast<std::size_t>(dstSide)) {
         for (int d = 0; d < dstSide; ++d) {
             std::int64_t a, b;
             if (srcSide > dstSide) {  // reduce: every source pixel the destination covers

@@ -21,8 +21,7 @@ inline std::uint32_t toArgb(Colour c) {
 // Scales the canvas square `crop` to dstSide x dstSide into dst (dstStride
 // pixels per row). Parts of the square outside the canvas read as the
 // canvas's background (its last fill colour).
-void scaleCrop(const Canvas& canvas, const CropSquare& crop, std::uint32_t* dst, int dstSide,
-               std::ptrdiff_t dstStride);
+void scaleCrop(const Canvas& canvas, const CropSquare& crop, std::uint32_t* dst, int dstSide, std::ptrdiff_t dstStride);
 
 // Scales a square 0xFFRRGGBB picture of side srcSide to dstSide with the same
 // rule; `background` (also 0xFFRRGGBB) is the colour the reduction keeps

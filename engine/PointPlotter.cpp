@@ -9,7 +9,9 @@ namespace {
 constexpr std::int64_t kSide = Canvas::kSide;
 constexpr std::uint8_t kFar = 255;
 
-bool covered(std::int64_t dx2, std::int64_t dy2, std::int64_t reach2) { return dx2 * dx2 + dy2 * dy2 <= reach2 * reach2; }
+bool covered(std::int64_t dx2, std::int64_t dy2, std::int64_t reach2) {
+    return dx2 * dx2 + dy2 * dy2 <= reach2 * reach2;
+}
 
 }  // namespace
 

@@ -43,8 +43,8 @@ public:
 
 private:
     void prepare(int penWidth);
-    void plotSpans(Canvas& canvas, const std::int32_t* xs, const std::int32_t* ys, const Colour* colours,
-                   Colour solid, int count, bool reversed);
+    void plotSpans(Canvas& canvas, const std::int32_t* xs, const std::int32_t* ys, const Colour* colours, Colour solid,
+                   int count, bool reversed);
     void plotDilation(Canvas& canvas, const std::int32_t* xs, const std::int32_t* ys, Colour solid, int count);
 
     Method method_ = Method::Auto;

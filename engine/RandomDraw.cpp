@@ -6,8 +6,8 @@ namespace lumora {
 
 TickSource systemTick() {
     return [] {
-        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::chrono::steady_clock::now().time_since_epoch());
+        const auto ms =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
         return static_cast<std::uint32_t>(ms.count());
     };
 }

@@ -1,7 +1,5 @@
 #include "panes/CColorSakuseiDialog.h"
 
-#include <algorithm>
-
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "panes/ColourSwatch.h"
 #include "panes/ControlId.h"

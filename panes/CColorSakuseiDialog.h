@@ -4,9 +4,8 @@
 // two sets following each other and a preview swatch showing the result.
 // Every opening starts at red; after OK, colour() is the chosen colour.
 
-#include <array>
-
 #include <QDialog>
+#include <array>
 
 #include "engine/ColourModel.h"
 
@@ -27,7 +26,7 @@ public:
     static constexpr int IdField = 1001;
     static constexpr int IdHueBar = 1002;
     static constexpr int IdPointer = 1003;
-    static constexpr int IdEditBase = 1004;  // + channel: H, S, V, R, G, B
+    static constexpr int IdEditBase = 1004;   // + channel: H, S, V, R, G, B
     static constexpr int IdSpinBase = 11100;  // + channel
     enum Channel { H = 0, S, V, R, G, B, ChannelCount };
 

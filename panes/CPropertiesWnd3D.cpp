@@ -1,7 +1,5 @@
 #include "panes/CPropertiesWnd3D.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QGridLayout>
 #include <QLabel>
@@ -10,9 +8,10 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QToolBar>
 #include <QStyle>
+#include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/PlainPanes.h"
 #include "panes/CommandSink.h"
@@ -149,8 +148,7 @@ void CPropertiesWnd3D::setValue(Row row, int value) {
 }
 
 void CPropertiesWnd3D::reset() {
-    for (int k = 0; k < RowCount; ++k)
-        setValue(static_cast<Row>(k), PlainTurn::kInitial[static_cast<std::size_t>(k)]);
+    for (int k = 0; k < RowCount; ++k) setValue(static_cast<Row>(k), PlainTurn::kInitial[static_cast<std::size_t>(k)]);
 }
 
 void CPropertiesWnd3D::enlarge() {
@@ -167,10 +165,17 @@ void CPropertiesWnd3D::standardSize() { setValue(Magnify, 100); }
 
 bool CPropertiesWnd3D::applyMagnifyCommand(int id) {
     switch (id) {
-        case IdEnlarge: enlarge(); return true;
-        case IdShrink: shrink(); return true;
-        case IdStandardSize: standardSize(); return true;
-        default: return false;
+        case IdEnlarge:
+            enlarge();
+            return true;
+        case IdShrink:
+            shrink();
+            return true;
+        case IdStandardSize:
+            standardSize();
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -3,9 +3,8 @@
 // magnification and the two shifts, each as label, value box, wrapping
 // up-down and slider kept in step. Changing a value does not redraw.
 
-#include <array>
-
 #include <QWidget>
+#include <array>
 
 #include "engine/PaneControls.h"
 

@@ -1,7 +1,5 @@
 #include "panes/CPropertiesWndHensu.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,9 +11,10 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QToolBar>
 #include <QStyle>
+#include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/FormulaCatalogue.h"
 #include "panes/CommandSink.h"
@@ -71,8 +70,9 @@ QToolBar* CPropertiesWndHensu::buildToolBar() {
         QIcon icon;
         const char* text;
     };
-    for (const Button& b : {Button{IdZoomIn, zoomInIcon(), "ズームイン"}, Button{IdZoomOut, zoomOutIcon(), "ズームアウト"},
-                            Button{IdCentre, centreIcon(), "中央表示"}}) {
+    for (const Button& b :
+         {Button{IdZoomIn, zoomInIcon(), "ズームイン"}, Button{IdZoomOut, zoomOutIcon(), "ズームアウト"},
+          Button{IdCentre, centreIcon(), "中央表示"}}) {
         QAction* a = bar->addAction(b.icon, QString::fromUtf8(b.text));
         setControlId(a, b.id);
         a->setToolTip(QString::fromUtf8(b.text));
@@ -232,8 +232,9 @@ void CPropertiesWndHensu::loadFormula() {
                                   "", MessageIcon::Warning);
         setSliderQuietly(row, sliderPosition(rowDef.defaultValue, row.kept));
         if (rowDef.minimum >= rowDef.maximum)
-            messages_.showMessage(QStringLiteral("コンボ%1,コンボ%2,%3値 min >= max").arg(c).arg(f).arg(r - 1).toStdString(),
-                                  "", MessageIcon::Warning);
+            messages_.showMessage(
+                QStringLiteral("コンボ%1,コンボ%2,%3値 min >= max").arg(c).arg(f).arg(r - 1).toStdString(), "",
+                MessageIcon::Warning);
     }
     // Rows are active up to the first one without a label.
     bool active = true;

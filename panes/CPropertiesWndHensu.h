@@ -4,9 +4,8 @@
 // live home of the category, the formula, the parameters and the locks;
 // Draw, the record operations and Draw Random go through VariablesControls.
 
-#include <array>
-
 #include <QWidget>
+#include <array>
 
 #include "engine/PaneControls.h"
 #include "engine/RandomDraw.h"

@@ -1,7 +1,5 @@
 #include "panes/CPropertiesWndPen.h"
 
-#include <algorithm>
-
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,6 +13,7 @@
 #include <QStackedLayout>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "panes/CColorSakuseiDialog.h"
 #include "panes/ClickablePicture.h"
@@ -193,7 +192,8 @@ QWidget* CPropertiesWndPen::buildModeGroup(bool foreground) {
     static const char* const kNames[] = {"黒", "白", "色", "グラデ"};
     const int count = foreground ? 4 : 3;
     for (int mode = 0; mode < count; ++mode) {
-        RadioPair& pair = foreground ? fgRadios_[static_cast<std::size_t>(mode)] : bgRadios_[static_cast<std::size_t>(mode)];
+        RadioPair& pair =
+            foreground ? fgRadios_[static_cast<std::size_t>(mode)] : bgRadios_[static_cast<std::size_t>(mode)];
         auto* cell = new QWidget(group);
         auto* stack = new QStackedLayout(cell);
         pair.on = new ClickablePicture(onPicture, kRadioSize, cell);
@@ -205,9 +205,8 @@ QWidget* CPropertiesWndPen::buildModeGroup(bool foreground) {
         stack->setCurrentWidget(pair.off);
         cell->setFixedSize(kRadioSize);
         for (ClickablePicture* picture : {pair.on, pair.off}) {
-            connect(picture, &ClickablePicture::clicked, this, [this, foreground, mode] {
-                foreground ? setFgMode(mode, false) : setBgMode(mode, false);
-            });
+            connect(picture, &ClickablePicture::clicked, this,
+                    [this, foreground, mode] { foreground ? setFgMode(mode, false) : setBgMode(mode, false); });
         }
         options->addWidget(cell);
         options->addWidget(idLabel(kNames[mode], (foreground ? 11030 : 11036) + mode, group));
@@ -255,18 +254,35 @@ void CPropertiesWndPen::showModes() {
 
 void CPropertiesWndPen::updateSwatches() {
     switch (fgMode_) {
-        case 0: fgSwatch_->setColour(Colour{0x000000}); break;
-        case 1: fgSwatch_->setColour(Colour{0xFFFFFF}); break;
-        case 2: fgSwatch_->setColour(customFg_); break;
-        default: fgSwatch_->setColour(std::nullopt); break;
+        case 0:
+            fgSwatch_->setColour(Colour{0x000000});
+            break;
+        case 1:
+            fgSwatch_->setColour(Colour{0xFFFFFF});
+            break;
+        case 2:
+            fgSwatch_->setColour(customFg_);
+            break;
+        default:
+            fgSwatch_->setColour(std::nullopt);
+            break;
     }
     switch (bgMode_) {
-        case 0: bgSwatch_->setColour(Colour{0x000000}); break;
-        case 1: bgSwatch_->setColour(Colour{0xFFFFFF}); break;
-        case 2: bgSwatch_->setColour(customBg_); break;
-        default: bgSwatch_->setColour(std::nullopt); break;
+        case 0:
+            bgSwatch_->setColour(Colour{0x000000});
+            break;
+        case 1:
+            bgSwatch_->setColour(Colour{0xFFFFFF});
+            break;
+        case 2:
+            bgSwatch_->setColour(customBg_);
+            break;
+        default:
+            bgSwatch_->setColour(std::nullopt);
+            break;
     }
-    for (int c = 1; c <= 7; ++c) swatches_[static_cast<std::size_t>(c - 1)]->setColour(colours_[static_cast<std::size_t>(c - 1)]);
+    for (int c = 1; c <= 7; ++c)
+        swatches_[static_cast<std::size_t>(c - 1)]->setColour(colours_[static_cast<std::size_t>(c - 1)]);
 }
 
 void CPropertiesWndPen::updatePreview() {

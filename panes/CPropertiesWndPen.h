@@ -5,9 +5,8 @@
 // preview bar of the run. Draw and the record operations go through
 // PenControls.
 
-#include <array>
-
 #include <QWidget>
+#include <array>
 
 #include "engine/ColourRun.h"
 #include "engine/PaneControls.h"

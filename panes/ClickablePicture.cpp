@@ -1,9 +1,8 @@
 #include "panes/ClickablePicture.h"
 
-#include <utility>
-
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 namespace lumora {
 

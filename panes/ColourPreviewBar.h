@@ -3,10 +3,9 @@
 // of the run across its width, colour 1 at the left end and colour 7 at the
 // right (the tables hold the run reversed).
 
-#include <array>
-
 #include <QFrame>
 #include <QImage>
+#include <array>
 
 #include "engine/ColourRun.h"
 

@@ -39,7 +39,8 @@ void ColourSwatch::paintEvent(QPaintEvent* event) {
 }
 
 void ColourSwatch::mouseReleaseEvent(QMouseEvent* event) {
-    if (clickable_ && isEnabled() && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    if (clickable_ && isEnabled() && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint())) {
         emit clicked();
         return;
     }

@@ -3,9 +3,8 @@
 // colour it shows the window background. A clickable swatch emits clicked()
 // on a left click.
 
-#include <optional>
-
 #include <QFrame>
+#include <optional>
 
 #include "engine/ColourModel.h"
 

@@ -1,8 +1,7 @@
 #include "panes/HueBar.h"
 
-#include <vector>
-
 #include <QPainter>
+#include <vector>
 
 #include "engine/ColourModel.h"
 

@@ -1,8 +1,7 @@
 #include "panes/HuePointer.h"
 
-#include <utility>
-
 #include <QPainter>
+#include <utility>
 
 namespace lumora {
 

@@ -44,8 +44,10 @@ void SatValField::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, picture_);
     // Four small raised bars around the marker, the point itself left free.
     const QPoint m = marker();
-    const QRect bars[] = {{m.x() - 2, m.y() - 13, 4, 8}, {m.x() - 2, m.y() + 5, 4, 8},
-                          {m.x() - 13, m.y() - 2, 8, 4}, {m.x() + 5, m.y() - 2, 8, 4}};
+    const QRect bars[] = {{m.x() - 2, m.y() - 13, 4, 8},
+                          {m.x() - 2, m.y() + 5, 4, 8},
+                          {m.x() - 13, m.y() - 2, 8, 4},
+                          {m.x() + 5, m.y() - 2, 8, 4}};
     for (const QRect& r : bars) {
         p.fillRect(r, QColor(192, 192, 192));
         p.setPen(Qt::white);

@@ -1,13 +1,12 @@
 #include "panes/SpinArrows.h"
 
-#include <algorithm>
-#include <utility>
-
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 namespace lumora {
 

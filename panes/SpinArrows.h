@@ -5,9 +5,8 @@
 // integer inside the range. Anything else typed stays in the box but never
 // becomes the value.
 
-#include <optional>
-
 #include <QWidget>
+#include <optional>
 
 class QLineEdit;
 class QToolButton;

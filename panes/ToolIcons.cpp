@@ -1,10 +1,9 @@
 #include "panes/ToolIcons.h"
 
-#include <functional>
-
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <functional>
 
 namespace lumora {
 namespace {

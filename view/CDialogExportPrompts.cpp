@@ -21,7 +21,8 @@ QString CDialogExportPrompts::askSavePath(QWidget* parent, PictureFormat format)
     dialog.setOptions(options_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(jpeg ? QStringLiteral("JPEG ファイル (*.jpg)") : QStringLiteral("ビットマップ ファイル (*.bmp)"));
+    dialog.setNameFilter(jpeg ? QStringLiteral("JPEG ファイル (*.jpg)")
+                              : QStringLiteral("ビットマップ ファイル (*.bmp)"));
     // Appended only when the typed name has no extension of its own, so
     // "figure.png" stays a PNG.
     dialog.setDefaultSuffix(jpeg ? QStringLiteral("jpg") : QStringLiteral("bmp"));

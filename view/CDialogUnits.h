@@ -13,9 +13,7 @@ public:
     explicit CDialogUnits(const QFont& font);
     int x(int units) const { return (units * baseX_ + 2) / 4; }
     int y(int units) const { return (units * baseY_ + 4) / 8; }
-    QRect rect(int left, int top, int width, int height) const {
-        return {x(left), y(top), x(width), y(height)};
-    }
+    QRect rect(int left, int top, int width, int height) const { return {x(left), y(top), x(width), y(height)}; }
 
 private:
     int baseX_;

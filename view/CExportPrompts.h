@@ -3,9 +3,8 @@
 // dialogs (CDialogExportPrompts); tests answer them without a screen, and a
 // print never reaches a real printer from a test.
 
-#include <optional>
-
 #include <QString>
+#include <optional>
 
 #include "view/PictureFormat.h"
 

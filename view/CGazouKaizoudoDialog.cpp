@@ -1,7 +1,5 @@
 #include "view/CGazouKaizoudoDialog.h"
 
-#include <algorithm>
-
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +7,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QToolButton>
+#include <algorithm>
 
 #include "view/CDialogUnits.h"
 
@@ -31,7 +30,8 @@ CGazouKaizoudoDialog::CGazouKaizoudoDialog(PictureFormat format, QWidget* parent
     edit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Digits only, and the group separator the edit itself shows ("6,000").
     const QString sep = QRegularExpression::escape(QLocale().groupSeparator());
-    edit_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9%1]*").arg(sep)), edit_));
+    edit_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9%1]*").arg(sep)), edit_));
     edit_->installEventFilter(this);
     connect(edit_, &QLineEdit::textEdited, this, &CGazouKaizoudoDialog::textEdited);
 

@@ -3,10 +3,9 @@
 // with the picture in a square at its top left, margins of 1/24 of the
 // sheet width. It prints nothing.
 
-#include <functional>
-
 #include <QDialog>
 #include <QImage>
+#include <functional>
 
 namespace lumora {
 

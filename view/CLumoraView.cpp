@@ -1,12 +1,11 @@
 #include "view/CLumoraView.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
+#include <algorithm>
+#include <cmath>
 
 #include "engine/DrawInputs.h"
 #include "engine/DrawPipeline.h"
@@ -35,19 +34,44 @@ CLumoraView::CLumoraView(CViewEnvironment& env, QWidget* parent) : QAbstractScro
 
 bool CLumoraView::handleCommand(int id) {
     switch (id) {
-        case ZoomIn: zoomIn(); return true;
-        case ZoomOut: zoomOut(); return true;
-        case Centre: centre(); return true;
-        case Enlarge: enlarge(); return true;
-        case Shrink: shrink(); return true;
-        case StandardSize: standardSize(); return true;
-        case Draw: drawFigure(); return true;
-        case DrawRandom: drawRandom(); return true;
-        case SaveBitmap: savePicture(PictureFormat::Bmp); return true;
-        case SaveJpeg: savePicture(PictureFormat::Jpeg); return true;
-        case Print: printPicture(); return true;
-        case PrintPreview: printPreview(); return true;
-        default: return false;
+        case ZoomIn:
+            zoomIn();
+            return true;
+        case ZoomOut:
+            zoomOut();
+            return true;
+        case Centre:
+            centre();
+            return true;
+        case Enlarge:
+            enlarge();
+            return true;
+        case Shrink:
+            shrink();
+            return true;
+        case StandardSize:
+            standardSize();
+            return true;
+        case Draw:
+            drawFigure();
+            return true;
+        case DrawRandom:
+            drawRandom();
+            return true;
+        case SaveBitmap:
+            savePicture(PictureFormat::Bmp);
+            return true;
+        case SaveJpeg:
+            savePicture(PictureFormat::Jpeg);
+            return true;
+        case Print:
+            printPicture();
+            return true;
+        case PrintPreview:
+            printPreview();
+            return true;
+        default:
+            return false;
     }
 }
 

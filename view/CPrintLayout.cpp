@@ -1,10 +1,9 @@
 #include "view/CPrintLayout.h"
 
-#include <algorithm>
-
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 
 namespace lumora {
 

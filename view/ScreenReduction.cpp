@@ -46,7 +46,8 @@ bool reduceCropForScreen(const Canvas& canvas, const CropSquare& crop, const Dra
                          int dstSide, std::ptrdiff_t dstStride) {
     const std::int64_t side = crop.side;
     if (dstSide <= 0 || side <= dstSide) return false;
-    if (crop.left < 0 || crop.top < 0 || crop.left + side > Canvas::kSide || crop.top + side > Canvas::kSide) return false;
+    if (crop.left < 0 || crop.top < 0 || crop.left + side > Canvas::kSide || crop.top + side > Canvas::kSide)
+        return false;
 
     const Colour bg = canvas.fillColour() & 0xFFFFFFu;
     // The block of source columns every destination column covers, as in

@@ -4,11 +4,10 @@
 // Run offscreen: QT_QPA_PLATFORM=offscreen view_draw_bench --benchmark_repetitions=5
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
 
 #include "app/CAppContext.h"
 #include "app/CMainFrame.h"

@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QPainter>
-
 #include <chrono>
 #include <string>
 
@@ -125,11 +124,14 @@ void registerAll() {
             const std::string tag = std::to_string(c) + "_" + std::to_string(f);
             const DrawInputs in = defaults(c, f);
             benchmark::RegisterBenchmark(("Draw/" + tag).c_str(), [in](benchmark::State& s) { runDraw(s, in); })
-                ->UseManualTime()->Unit(benchmark::kMillisecond);
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond);
             DrawInputs big = in;
             big.params[0] = 999;
             benchmark::RegisterBenchmark(("DrawP1_999/" + tag).c_str(), [big](benchmark::State& s) { runDraw(s, big); })
-                ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(5);
         }
     }
     DrawInputs grad = defaults(0, 0);
@@ -138,22 +140,33 @@ void registerAll() {
     grad.rotY = 20;
     grad.rotZ = 10;
     benchmark::RegisterBenchmark("DrawGradientTurned/0_0", [grad](benchmark::State& s) { runDraw(s, grad); })
-        ->UseManualTime()->Unit(benchmark::kMillisecond);
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
     DrawInputs wide = defaults(0, 0);
     wide.penWidth = 100;
     benchmark::RegisterBenchmark("DrawPen100/0_0", [wide](benchmark::State& s) { runDraw(s, wide); })
-        ->UseManualTime()->Unit(benchmark::kMillisecond);
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
     DrawInputs wideBig = wide;
     wideBig.params[0] = 999;
     benchmark::RegisterBenchmark("DrawPen100P1_999/0_0", [wideBig](benchmark::State& s) { runDraw(s, wideBig); })
-        ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
-    benchmark::RegisterBenchmark("PlotVsQPainter/pen1", [](benchmark::State& s) { runPlotVsQPainter(s, defaults(0, 0)); })
-        ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
-    benchmark::RegisterBenchmark("PlotVsQPainter/pen10", [](benchmark::State& s) {
-        DrawInputs in = defaults(0, 0);
-        in.penWidth = 10;
-        runPlotVsQPainter(s, in);
-    })->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3);
+    benchmark::RegisterBenchmark("PlotVsQPainter/pen1",
+                                 [](benchmark::State& s) { runPlotVsQPainter(s, defaults(0, 0)); })
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(5);
+    benchmark::RegisterBenchmark("PlotVsQPainter/pen10",
+                                 [](benchmark::State& s) {
+                                     DrawInputs in = defaults(0, 0);
+                                     in.penWidth = 10;
+                                     runPlotVsQPainter(s, in);
+                                 })
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3);
 }
 
 }  // namespace

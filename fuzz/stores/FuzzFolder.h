@@ -12,7 +12,8 @@ namespace lumora::fuzz {
 
 inline const std::filesystem::path& scratchFolder() {
     static const std::filesystem::path folder = [] {
-        const std::filesystem::path base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+        const std::filesystem::path base =
+            std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
         std::filesystem::path p = base / ("lumora-fuzz-" + std::to_string(getpid()));
         std::filesystem::remove_all(p);
         std::filesystem::create_directories(p);

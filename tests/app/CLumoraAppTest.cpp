@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QDockWidget>
 #include <QFile>
-#include <QImageReader>
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
 #include <QTest>
 
@@ -43,7 +43,8 @@ private slots:
             own.write("mine");
         }
         CLumoraApp app(program());
-        for (const QString& name : CInstalledFiles::names()) QVERIFY2(QFile::exists(folder.file(name)), qPrintable(name));
+        for (const QString& name : CInstalledFiles::names())
+            QVERIFY2(QFile::exists(folder.file(name)), qPrintable(name));
         QFile own(folder.file(QStringLiteral("radioon2.png")));
         QVERIFY(own.open(QIODevice::ReadOnly));
         QCOMPARE(own.readAll(), QByteArray("mine"));

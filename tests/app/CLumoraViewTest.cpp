@@ -116,7 +116,8 @@ private slots:
         QTest::addColumn<qint64>("side");
         QTest::newRow("point at the origin") << 0.0 << 100 << qint64(2500) << qint64(1000);
         QTest::newRow("too narrow: fixed window") << 100.0 << 999 << qint64(2950) << qint64(100);
-        QTest::newRow("widest inside the canvas") << 1400.5 << -999 << qint64(3000 - 1400 - 1599) << qint64(2801 + 3198);
+        QTest::newRow("widest inside the canvas")
+            << 1400.5 << -999 << qint64(3000 - 1400 - 1599) << qint64(2801 + 3198);
         QTest::newRow("past the edge: whole canvas") << 1401.0 << -999 << qint64(0) << qint64(6000);
     }
     void showsTheCropOfExtentAndMagnify() {
@@ -270,7 +271,8 @@ private slots:
         env->prompts.path = files.filePath(path);
         QVERIFY(view->handleCommand(CLumoraView::SaveBitmap));
         QCOMPARE(env->recorded.messages.size(), size_t(1));
-        QVERIFY(QString::fromStdString(env->recorded.messages[0].text).startsWith(QStringLiteral("画像ファイルを保存できませんでした。")));
+        QVERIFY(QString::fromStdString(env->recorded.messages[0].text)
+                    .startsWith(QStringLiteral("画像ファイルを保存できませんでした。")));
         QVERIFY(env->recorded.messages[0].icon == MessageIcon::Warning);
         QCOMPARE(dir.entryList(QDir::Files), before);
         QVERIFY(!QFileInfo(env->prompts.path).isFile());

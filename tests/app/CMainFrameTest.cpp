@@ -100,8 +100,10 @@ private slots:
         QCOMPARE(bar->windowTitle(), QStringLiteral("標準"));
         QList<int> ids;
         for (QAction* a : bar->actions()) {
-            if (a->isSeparator()) ids << 0;
-            else if (a->data().isValid()) ids << a->data().toInt();
+            if (a->isSeparator())
+                ids << 0;
+            else if (a->data().isValid())
+                ids << a->data().toInt();
         }
         QCOMPARE(ids, (QList<int>{11901, 11902, 11903, 0, 10011, 10012, 11602, 0, 11807, 11806, 0, 10030, 10031}));
         QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("レディ"));
@@ -113,23 +115,40 @@ private slots:
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("key");
-        QTest::newRow("open") << 11701 << "開く(&O)..." << "Ctrl+O";
-        QTest::newRow("save") << 11702 << "上書き保存(&S)" << "Ctrl+S";
-        QTest::newRow("draw") << 10030 << "描画" << "F3";
-        QTest::newRow("draw random") << 10031 << "描画 ランダム" << "F4";
-        QTest::newRow("enlarge") << 11901 << "拡大" << "F5";
-        QTest::newRow("shrink") << 11902 << "縮小" << "F6";
-        QTest::newRow("standard") << 11903 << "標準の大きさ" << "F7";
-        QTest::newRow("zoom in") << 10011 << "ズームイン" << "F9";
-        QTest::newRow("zoom out") << 10012 << "ズームアウト" << "F10";
-        QTest::newRow("centre") << 11602 << "中央表示" << "F11";
-        QTest::newRow("back") << 11806 << "一つ前に戻す(&U)" << "Ctrl+Z";
-        QTest::newRow("forward") << 11807 << "一つ後に戻す(&T)" << "Ctrl+D";
-        QTest::newRow("older page") << 11808 << "前のページ" << "Ctrl+Shift+Z";
-        QTest::newRow("newer page") << 11809 << "後のページ" << "Ctrl+Shift+D";
-        QTest::newRow("history load") << 11811 << QStringLiteral("ヒストリーの読み込み") + QString(18, QLatin1Char(' ')) << "";
-        QTest::newRow("layout reset") << 12102 << "レイアウトのリセット" << "";
-        QTest::newRow("about") << 57664 << "バージョン情報 LumoraFree(&A)..." << "";
+        QTest::newRow("open") << 11701 << "開く(&O)..."
+                              << "Ctrl+O";
+        QTest::newRow("save") << 11702 << "上書き保存(&S)"
+                              << "Ctrl+S";
+        QTest::newRow("draw") << 10030 << "描画"
+                              << "F3";
+        QTest::newRow("draw random") << 10031 << "描画 ランダム"
+                                     << "F4";
+        QTest::newRow("enlarge") << 11901 << "拡大"
+                                 << "F5";
+        QTest::newRow("shrink") << 11902 << "縮小"
+                                << "F6";
+        QTest::newRow("standard") << 11903 << "標準の大きさ"
+                                  << "F7";
+        QTest::newRow("zoom in") << 10011 << "ズームイン"
+                                 << "F9";
+        QTest::newRow("zoom out") << 10012 << "ズームアウト"
+                                  << "F10";
+        QTest::newRow("centre") << 11602 << "中央表示"
+                                << "F11";
+        QTest::newRow("back") << 11806 << "一つ前に戻す(&U)"
+                              << "Ctrl+Z";
+        QTest::newRow("forward") << 11807 << "一つ後に戻す(&T)"
+                                 << "Ctrl+D";
+        QTest::newRow("older page") << 11808 << "前のページ"
+                                    << "Ctrl+Shift+Z";
+        QTest::newRow("newer page") << 11809 << "後のページ"
+                                    << "Ctrl+Shift+D";
+        QTest::newRow("history load") << 11811 << QStringLiteral("ヒストリーの読み込み") + QString(18, QLatin1Char(' '))
+                                      << "";
+        QTest::newRow("layout reset") << 12102 << "レイアウトのリセット"
+                                      << "";
+        QTest::newRow("about") << 57664 << "バージョン情報 LumoraFree(&A)..."
+                               << "";
     }
     void menusCarryTheirTextsAndKeys() {
         QFETCH(int, id);
@@ -146,7 +165,8 @@ private slots:
     void menuBarInOrder() {
         QStringList titles;
         for (QAction* a : frame->menuBar()->actions()) titles << a->text();
-        QCOMPARE(titles, (QStringList{"ファイル(&F)", "描画(&B)", "お気に入り(&O)", "ヒストリー(&E)", "表示(&V)", "ヘルプ(&H)"}));
+        QCOMPARE(titles, (QStringList{"ファイル(&F)", "描画(&B)", "お気に入り(&O)", "ヒストリー(&E)", "表示(&V)",
+                                      "ヘルプ(&H)"}));
         QCOMPARE(frame->action(57664)->statusTip(), QStringLiteral("プログラム情報、バージョン、著作権を表示します。"));
         QCOMPARE(frame->action(57664)->toolTip(), QStringLiteral("バージョン情報"));
     }
@@ -174,14 +194,14 @@ private slots:
         frame->addCommandHandler(paneHandler);
         application.received.clear();
         const int zoom = frame->view().zoomStep();
-        QVERIFY(frame->runCommand(10011));       // the view's
+        QVERIFY(frame->runCommand(10011));  // the view's
         QCOMPARE(frame->view().zoomStep(), zoom + 1);
-        QVERIFY(frame->runCommand(12102));       // the frame's
-        QVERIFY(frame->runCommand(11802));       // a pane's handler
+        QVERIFY(frame->runCommand(12102));  // the frame's
+        QVERIFY(frame->runCommand(11802));  // a pane's handler
         QCOMPARE(paneHandler.received, (std::vector<int>{11802}));
-        QVERIFY(!frame->runCommand(11700));      // left to the application
+        QVERIFY(!frame->runCommand(11700));  // left to the application
         QCOMPARE(application.received, (std::vector<int>{11700}));
-        frame->action(11701)->trigger();         // a menu item takes the same road
+        frame->action(11701)->trigger();  // a menu item takes the same road
         QCOMPARE(application.received, (std::vector<int>{11700, 11701}));
         frame->view().zoomOut();
     }

@@ -2,11 +2,10 @@
 // painted Draw lands in the history; the document commands change the title
 // only when the file work succeeded; the menu's pane commands reach them.
 
-#include <fstream>
-
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fstream>
 
 #include "app/CAppContext.h"
 #include "app/CMainFrame.h"
@@ -74,7 +73,9 @@ class CMainPanesTest : public QObject {
     CMainPanes* panes = nullptr;
 
     int historyCount() { return panes->historyStore().CountEntries().count; }
-    std::filesystem::path file(const char* name) const { return std::filesystem::path(files.path().toStdString()) / name; }
+    std::filesystem::path file(const char* name) const {
+        return std::filesystem::path(files.path().toStdString()) / name;
+    }
     void writeFile(const std::filesystem::path& path, const std::string& text) {
         std::ofstream(path, std::ios::binary) << text;
     }
@@ -132,8 +133,8 @@ private slots:
         QVERIFY(draw(in, *state) == DrawOutcome::Drawn);
         constexpr int kSide = 750;
         QImage expected(kSide, kSide, QImage::Format_RGB32);
-        scaleCrop(state->canvas, paintCrop(state->extent, in.magnify), reinterpret_cast<std::uint32_t*>(expected.bits()),
-                  kSide, expected.bytesPerLine() / 4);
+        scaleCrop(state->canvas, paintCrop(state->extent, in.magnify),
+                  reinterpret_cast<std::uint32_t*>(expected.bits()), kSide, expected.bytesPerLine() / 4);
         QVERIFY(frame->view().exportPicture(kSide) == expected);
     }
 
@@ -181,7 +182,8 @@ private slots:
         QByteArray historyLine = "0";  // 69 zero fields: a history line, not a document
         for (int i = 1; i < 69; ++i) historyLine += ",0";
         QTest::newRow("history line") << historyLine + "\r\n";
-        QTest::newRow("wrong checksum") << QByteArray(writeDocumentLine(FigureRecord{}).c_str()).replace("\r\n", "1\r\n");
+        QTest::newRow("wrong checksum")
+            << QByteArray(writeDocumentLine(FigureRecord{}).c_str()).replace("\r\n", "1\r\n");
     }
     void refusedOpenChangesNothing() {
         QFETCH(QByteArray, content);

@@ -2,12 +2,11 @@
 // history on, then a restart. The history holds exactly the newest 1000
 // figures in order, and the program's memory does not grow with the Draws.
 
+#include <QApplication>
+#include <QTest>
 #include <fstream>
 #include <string>
 #include <vector>
-
-#include <QApplication>
-#include <QTest>
 
 #include "app/CAppContext.h"
 #include "app/CMainFrame.h"

@@ -2,12 +2,11 @@
 // A view environment with plain panes, recorded messages and answered
 // dialogs: no screen, printer or file dialog is ever involved.
 
+#include <QPrinter>
+#include <QString>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <QPrinter>
-#include <QString>
 
 #include "engine/PlainPanes.h"
 #include "view/CExportPrompts.h"

@@ -1,6 +1,5 @@
 // lumora-cli: argument parsing, and the tool run end to end on good and bad input.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -22,7 +21,11 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(CliArguments, Table) {
-    struct Case { std::vector<std::string> args; bool ok; int size; };
+    struct Case {
+        std::vector<std::string> args;
+        bool ok;
+        int size;
+    };
     const Case cases[] = {
         {{"render", "a.lmfig", "-o", "b.png"}, true, 6000},
         {{"render", "a.lmfig", "-o", "b.png", "--size", "10"}, true, 10},

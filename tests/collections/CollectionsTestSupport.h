@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QTemporaryDir>
 #include <QTimer>
-
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -75,8 +74,10 @@ void answerNextDialog(std::function<void(DialogT&)> answer, bool* seen = nullptr
     QTimer::singleShot(0, [answer, seen] {
         auto* dialog = qobject_cast<DialogT*>(QApplication::activeModalWidget());
         if (seen) *seen = dialog != nullptr;
-        if (dialog) answer(*dialog);
-        else if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget())) other->reject();
+        if (dialog)
+            answer(*dialog);
+        else if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            other->reject();
     });
 }
 

@@ -139,7 +139,8 @@ private slots:
         auto p = pane();
         select(*p, 3);
         dropAt(*p, centreOf(*p, 2));
-        QCOMPARE(lines(), (std::vector<std::string>{top(), folder(2, 1, "A"), folder(3, 1, "B", 1), favourite(4, 3, "moved")}));
+        QCOMPARE(lines(),
+                 (std::vector<std::string>{top(), folder(2, 1, "A"), folder(3, 1, "B", 1), favourite(4, 3, "moved")}));
         QVERIFY(p->itemOfRow(2)->isExpanded());
         QCOMPARE(p->itemOfRow(3)->parent(), p->itemOfRow(2));
     }
@@ -209,7 +210,8 @@ private slots:
             d.accept();
         });
         p->handleCommand(CFileViewOkiniiri::IdNewFolder);
-        QCOMPARE(lines(), (std::vector<std::string>{top(), folder(2, 1, "A", 1), favourite(3, 2, "x"), folder(4, 2, "N.1")}));
+        QCOMPARE(lines(),
+                 (std::vector<std::string>{top(), folder(2, 1, "A", 1), favourite(3, 2, "x"), folder(4, 2, "N.1")}));
         QVERIFY(p->itemOfRow(1)->isExpanded());
         QCOMPARE(p->itemOfRow(3)->parent(), p->itemOfRow(1));
         QCOMPARE(p->itemOfRow(1)->child(0), p->itemOfRow(3));  // sub-folders before favourites
@@ -231,7 +233,8 @@ private slots:
         QCOMPARE(after.size(), std::size_t(5));
         QCOMPARE(after[4].substr(0, 9), std::string("5,3,,0,0,"));
         const COkiniiriRows rows(crlf(after));
-        QCOMPARE(COkiniiriStore::favouriteRecord(rows, 4).value()[FigureRecord::Param1], figures_.current[FigureRecord::Param1]);
+        QCOMPARE(COkiniiriStore::favouriteRecord(rows, 4).value()[FigureRecord::Param1],
+                 figures_.current[FigureRecord::Param1]);
     }
 
     void aCurrentFolderThatIsGoneFallsBackToTheTop() {
@@ -271,7 +274,8 @@ private slots:
         auto p = pane();
         QStringList texts;
         for (QAction* a : p->contextMenu()->actions()) texts << (a->isSeparator() ? QString("-") : a->text());
-        QCOMPARE(texts, QStringList({"削除(&R)", "-", "お気に入りの保存", "お気に入りの読み込み", "-", "お気に入り名前変更"}));
+        QCOMPARE(texts,
+                 QStringList({"削除(&R)", "-", "お気に入りの保存", "お気に入りの読み込み", "-", "お気に入り名前変更"}));
         const std::string before = test::readFile(folder_ / "csv_okiniiri0");
         prompts_.savePath = folder_ / "out.lmfav";
         p->handleCommand(CFileViewOkiniiri::IdSave);

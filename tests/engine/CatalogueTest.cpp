@@ -47,14 +47,13 @@ struct RowCase {
 
 TEST(Catalogue, RowsThatDifferFromTheCommonRange) {
     const RowCase cases[] = {
-        {7, 1, 13, -999, 999, 0},   // ロードスター row 13 defaults to 0
-        {1, 1, 4, -999, 999, 401},  // 地球 is the one formula whose row 4 is not 400
-        {8, 0, 8, -999, 999, 133},  // row 8 is signed only in the two cities
-        {0, 0, 8, 1, 999, 87},
-        {4, 1, 13, 1, 999, 34},     // オセロ
-        {2, 0, 15, 0, 999, 160},    // 桜
-        {1, 0, 11, 1, 999, 50},     // 太陽's last row
-        {1, 0, 12, 0, 100, 0},      // beyond 太陽's 11 rows
+        {7, 1, 13, -999, 999, 0},                           // ロードスター row 13 defaults to 0
+        {1, 1, 4, -999, 999, 401},                          // 地球 is the one formula whose row 4 is not 400
+        {8, 0, 8, -999, 999, 133},                          // row 8 is signed only in the two cities
+        {0, 0, 8, 1, 999, 87},     {4, 1, 13, 1, 999, 34},  // オセロ
+        {2, 0, 15, 0, 999, 160},                            // 桜
+        {1, 0, 11, 1, 999, 50},                             // 太陽's last row
+        {1, 0, 12, 0, 100, 0},                              // beyond 太陽's 11 rows
     };
     for (const auto& c : cases) {
         const RowSpec s = FormulaCatalogue::row(c.category, c.formula, c.row);

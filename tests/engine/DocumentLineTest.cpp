@@ -10,11 +10,25 @@ namespace lumora {
 namespace {
 
 TEST(TextFields, AtoiLikeReading) {
-    struct Case { const char* text; std::int32_t value; };
+    struct Case {
+        const char* text;
+        std::int32_t value;
+    };
     const Case cases[] = {
-        {"12", 12}, {" 12", 12}, {"12a", 12}, {"a", 0}, {"", 0}, {"-7", -7}, {"+7", 7}, {"\t\r\n-0", 0},
-        {"2147483647", INT_MAX}, {"2147483648", INT_MAX}, {"-2147483649", INT_MIN},
-        {"99999999999999999999999999", INT_MAX}, {"- 5", 0}, {"1 2", 1},
+        {"12", 12},
+        {" 12", 12},
+        {"12a", 12},
+        {"a", 0},
+        {"", 0},
+        {"-7", -7},
+        {"+7", 7},
+        {"\t\r\n-0", 0},
+        {"2147483647", INT_MAX},
+        {"2147483648", INT_MAX},
+        {"-2147483649", INT_MIN},
+        {"99999999999999999999999999", INT_MAX},
+        {"- 5", 0},
+        {"1 2", 1},
     };
     for (const auto& c : cases) EXPECT_EQ(atoiClamped(c.text), c.value) << '"' << c.text << '"';
     EXPECT_EQ(atoiClamped(std::string(10'000'000, '9')), INT_MAX);
@@ -57,7 +71,12 @@ TEST(DocumentLine, ReadsBackWhatItWrites) {
 TEST(DocumentLine, LenientReading) {
     const std::string good = writeDocumentLine(test::defaultRecord(0, 0));
     const std::string data = good.substr(0, good.size() - 2);
-    struct Case { const char* what; std::string content; bool accepted; DocumentRefusal refusal; };
+    struct Case {
+        const char* what;
+        std::string content;
+        bool accepted;
+        DocumentRefusal refusal;
+    };
     std::string spaced = data;
     spaced.replace(0, 1, " 0");
     std::string lettered = data;

@@ -32,9 +32,7 @@ FigureRecord recordOf(int category, int formula, int rotZ) {
 // figure too: the same crop, the same canvas coordinates.
 TEST(FigureThumbnail, DotsLieOnTheFigureTheViewShows) {
     auto state = std::make_unique<DrawState>();
-    const struct {
-        int category, formula, rotZ;
-    } cases[] = {{0, 0, 0}, {3, 1, 0}, {0, 0, 40}, {9, 0, 0}};
+    const struct { int category, formula, rotZ; } cases[] = {{0, 0, 0}, {3, 1, 0}, {0, 0, 40}, {9, 0, 0}};
     for (const auto& c : cases) {
         const FigureRecord record = recordOf(c.category, c.formula, c.rotZ);
         PlainPanes panes;
@@ -53,7 +51,8 @@ TEST(FigureThumbnail, DotsLieOnTheFigureTheViewShows) {
         for (std::size_t i = 0; i < reduced.size(); ++i) {
             if (t->pixels[i] == 0xFFFFFF) continue;
             ++dots;
-            EXPECT_NE(reduced[i] & 0xFFFFFF, 0xFFFFFFu) << c.category << "," << c.formula << "," << c.rotZ << " pixel " << i;
+            EXPECT_NE(reduced[i] & 0xFFFFFF, 0xFFFFFFu)
+                << c.category << "," << c.formula << "," << c.rotZ << " pixel " << i;
         }
         EXPECT_GT(dots, 50) << c.category << "," << c.formula;
     }

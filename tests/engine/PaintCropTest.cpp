@@ -60,7 +60,7 @@ TEST(PictureScale, EnlargingPicksTheNearestPixel) {
 
 TEST(PictureScale, CropOutsideTheCanvasReadsAsBackground) {
     static auto* canvas = new Canvas();
-    canvas->fill(0x00FF00);  // green background, 0x00BBGGRR
+    canvas->fill(0x00FF00);              // green background, 0x00BBGGRR
     canvas->row(5999)[5999] = 0x0000FF;  // one red pixel in the corner
     std::uint32_t dst[100 * 100];
     scaleCrop(*canvas, {5950, 5950, 100}, dst, 100, 100);

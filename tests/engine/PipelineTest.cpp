@@ -155,7 +155,9 @@ INSTANTIATE_TEST_SUITE_P(Records, DrawVariant, ::testing::ValuesIn(kVariants),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DrawPipeline, PointCountsFollowTheFirstIndex) {
-    struct Case { int category, formula, firstIndex, count; };
+    struct Case {
+        int category, formula, firstIndex, count;
+    };
     for (const Case c : {Case{0, 0, 0, 501}, Case{1, 0, 1, 500}, Case{7, 1, 0, 501}, Case{9, 1, 1, 500}}) {
         FigureRecord r = test::defaultRecord(c.category, c.formula);
         r[FigureRecord::Param1] = 1;
@@ -186,7 +188,10 @@ TEST(DrawPipeline, ThreeDSetUp) {
 }
 
 TEST(DrawPipeline, PenModesGiveTheColours) {
-    struct Case { int mode; Colour fg, bg; };
+    struct Case {
+        int mode;
+        Colour fg, bg;
+    };
     const Colour custom = 0x123456;
     for (const Case c : {Case{0, 0x000000, 0x000000}, Case{1, 0xFFFFFF, 0xFFFFFF}, Case{2, custom, custom},
                          Case{3, 0x000000, 0xFFFFFF}, Case{9, 0x000000, 0xFFFFFF}, Case{-1, 0x000000, 0xFFFFFF}}) {

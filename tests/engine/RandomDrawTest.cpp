@@ -56,13 +56,14 @@ TEST(RandomStep, EndsOfTheRangeAreNeverReached) {
     std::uint32_t up = 0, down = 0;
     while (decision(up, 1) != 1) ++up;
     while (decision(down, 1) != 2) ++down;
-    struct Case { std::uint32_t tick; int start, expected; };
+    struct Case {
+        std::uint32_t tick;
+        int start, expected;
+    };
     const Case cases[] = {
-        {up, 998, 998},   // 999 is the maximum: never reached
-        {up, 997, 998},
-        {down, 2, 2},     // 1 is the minimum
-        {down, 3, 2},
-        {down, 999, 998},
+        {up, 998, 998},                // 999 is the maximum: never reached
+        {up, 997, 998}, {down, 2, 2},  // 1 is the minimum
+        {down, 3, 2},   {down, 999, 998},
     };
     for (const auto& c : cases) {
         PlainVariables v;

@@ -59,12 +59,14 @@ TEST(RecordPanes, CollectAfterApplyGivesTheSameRecord) {
 }
 
 TEST(RecordPanes, RefusalsLeaveEverythingUnchanged) {
-    struct Case { int category, formula; ApplyOutcome outcome; bool message; };
+    struct Case {
+        int category, formula;
+        ApplyOutcome outcome;
+        bool message;
+    };
     const Case cases[] = {
-        {10, 0, ApplyOutcome::RefusedCategory, true},
-        {10, 5, ApplyOutcome::RefusedCategory, true},
-        {3, 2, ApplyOutcome::RefusedFormula, false},
-        {-1, 0, ApplyOutcome::RefusedCategory, false},
+        {10, 0, ApplyOutcome::RefusedCategory, true}, {10, 5, ApplyOutcome::RefusedCategory, true},
+        {3, 2, ApplyOutcome::RefusedFormula, false},  {-1, 0, ApplyOutcome::RefusedCategory, false},
         {0, -1, ApplyOutcome::RefusedFormula, false},
     };
     for (const auto& c : cases) {

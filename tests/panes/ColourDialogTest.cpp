@@ -2,9 +2,9 @@
 // trip, opening at red, and clicks on the hue bar and the field clamping.
 
 #include <QLineEdit>
-#include <QToolButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include "panes/CColorSakuseiDialog.h"
 #include "panes/HueBar.h"
@@ -38,8 +38,8 @@ private slots:
             Hsv hsv;
         };
         const Case cases[] = {
-            {{0, 0, 255}, {240, 255, 255}}, {{255, 0, 0}, {0, 255, 255}},   {{0, 255, 0}, {120, 255, 255}},
-            {{128, 128, 128}, {0, 0, 128}}, {{0, 0, 0}, {0, 0, 0}},         {{255, 255, 255}, {0, 0, 255}},
+            {{0, 0, 255}, {240, 255, 255}}, {{255, 0, 0}, {0, 255, 255}}, {{0, 255, 0}, {120, 255, 255}},
+            {{128, 128, 128}, {0, 0, 128}}, {{0, 0, 0}, {0, 0, 0}},       {{255, 255, 255}, {0, 0, 255}},
             {{255, 0, 1}, {359, 255, 255}},
         };
         for (const Case& c : cases) {
@@ -52,8 +52,13 @@ private slots:
             QCOMPARE(hsv(dialog), c.hsv);
             const Rgb back = hsvToRgb(c.hsv.h, c.hsv.s, c.hsv.v);
             const Rgb shown = rgb(dialog);
-            QVERIFY2(shown == back, qPrintable(QStringLiteral("typed %1 %2 %3 shows %4 %5 %6").arg(c.typed.r).arg(c.typed.g)
-                                                  .arg(c.typed.b).arg(shown.r).arg(shown.g).arg(shown.b)));
+            QVERIFY2(shown == back, qPrintable(QStringLiteral("typed %1 %2 %3 shows %4 %5 %6")
+                                                   .arg(c.typed.r)
+                                                   .arg(c.typed.g)
+                                                   .arg(c.typed.b)
+                                                   .arg(shown.r)
+                                                   .arg(shown.g)
+                                                   .arg(shown.b)));
             QCOMPARE(dialog.colour(), packColour(back.r, back.g, back.b));
         }
     }

@@ -2,13 +2,12 @@
 // Small fakes the pane tests hand to the panes: a command sink and a
 // message sink that record what they get.
 
-#include <string>
-#include <vector>
-
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
+#include <string>
+#include <vector>
 
 #include "engine/PaneControls.h"
 #include "panes/CommandSink.h"

@@ -1,8 +1,6 @@
 // The pen pane: width in step and wrapping, the mode pictures and the colour
 // dialog (answered from a timer), "デフォルト", and the preview bar.
 
-#include <functional>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -13,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 
 #include "engine/ColourRun.h"
 #include "engine/DrawInputs.h"
@@ -73,7 +72,8 @@ private slots:
         QVERIFY(!showsOn(pane, Pane::IdFgOnBase + 3, Pane::IdFgOffBase + 3));
         QVERIFY(pane.gradientOn());
         QCOMPARE(pane.repeatCount(), 1);
-        for (int c = 1; c <= 7; ++c) QCOMPARE(pane.colour(c), PlainPen::kDefaultColours[static_cast<std::size_t>(c - 1)]);
+        for (int c = 1; c <= 7; ++c)
+            QCOMPARE(pane.colour(c), PlainPen::kDefaultColours[static_cast<std::size_t>(c - 1)]);
     }
 
     void widthWrapsAndFollowsTheSlider() {
@@ -191,7 +191,8 @@ private slots:
         };
         auto matches = [&](const std::array<Colour, ColourRun::kLength>& table) {
             for (int x = 0; x < n; ++x)
-                if (bar.colourAt(x) != table[static_cast<std::size_t>(((n - 1 - x) * ColourRun::kLength) / n)]) return false;
+                if (bar.colourAt(x) != table[static_cast<std::size_t>(((n - 1 - x) * ColourRun::kLength) / n)])
+                    return false;
             return true;
         };
         std::array<Colour, ColourRun::kLength> expected{};

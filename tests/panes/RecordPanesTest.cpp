@@ -31,8 +31,8 @@ FigureRecord recordFor(int c, int f, int fgMode, int bgMode, int spread) {
         const RowSpec rowDef = FormulaCatalogue::row(c, f, row);
         const long long span = static_cast<long long>(rowDef.maximum) - rowDef.minimum;
         // Inactive rows hold 0..100; a record may set them within that.
-        r[F::Param1 + row - 1] = row <= n ? static_cast<int>(rowDef.minimum + (span * ((row * spread) % 101)) / 100)
-                                          : (row * spread) % 101;
+        r[F::Param1 + row - 1] =
+            row <= n ? static_cast<int>(rowDef.minimum + (span * ((row * spread) % 101)) / 100) : (row * spread) % 101;
         r[F::Lock1 + row - 1] = (row + spread) % 3 == 0 ? 1 : 0;
     }
     r[F::PenWidth] = 1 + (spread * 7) % 100;
@@ -81,7 +81,12 @@ private slots:
                     for (int pos = 0; pos < F::kSize; ++pos) {
                         if (back[pos] != r[pos])
                             QFAIL(qPrintable(QStringLiteral("category %1 formula %2 mode %3: position %4 is %5, not %6")
-                                                 .arg(c).arg(f).arg(fgMode).arg(pos).arg(back[pos]).arg(r[pos])));
+                                                 .arg(c)
+                                                 .arg(f)
+                                                 .arg(fgMode)
+                                                 .arg(pos)
+                                                 .arg(back[pos])
+                                                 .arg(r[pos])));
                     }
                     QCOMPARE(current, back);
                     // The custom colours follow the record (mode 0 with black too).

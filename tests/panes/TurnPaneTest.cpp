@@ -48,7 +48,8 @@ private slots:
             int from;
             int after;
         };
-        const Case ups[] = {{TurnControls::RotX, 359, 0}, {TurnControls::Magnify, 999, -999}, {TurnControls::ShiftH, 100, -100}};
+        const Case ups[] = {
+            {TurnControls::RotX, 359, 0}, {TurnControls::Magnify, 999, -999}, {TurnControls::ShiftH, 100, -100}};
         for (const Case& c : ups) {
             typeInto(edit(pane, c.row), QString::number(c.from));
             QCOMPARE(slider(pane, c.row).value(), c.from);
@@ -89,8 +90,9 @@ private slots:
             int from;
             int to;
         };
-        const Case cases[] = {{Pane::IdEnlarge, 950, 999},      {Pane::IdEnlarge, 999, 999},  {Pane::IdEnlarge, 100, 200},
-                              {Pane::IdShrink, -950, -999},     {Pane::IdShrink, -999, -999}, {Pane::IdShrink, 100, 0},
+        const Case cases[] = {{Pane::IdEnlarge, 950, 999},      {Pane::IdEnlarge, 999, 999},
+                              {Pane::IdEnlarge, 100, 200},      {Pane::IdShrink, -950, -999},
+                              {Pane::IdShrink, -999, -999},     {Pane::IdShrink, 100, 0},
                               {Pane::IdStandardSize, -500, 100}};
         Pane pane(commands);
         for (const Case& c : cases) {

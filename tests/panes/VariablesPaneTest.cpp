@@ -40,7 +40,8 @@ private slots:
         for (int r = 1; r <= 20; ++r) {
             const RowSpec rowDef = FormulaCatalogue::row(0, 0, r);
             QCOMPARE(pane.value(r), rowDef.defaultValue);
-            QCOMPARE(slider(pane, r).value(), Pane::sliderPosition(rowDef.defaultValue, {rowDef.minimum, rowDef.maximum}));
+            QCOMPARE(slider(pane, r).value(),
+                     Pane::sliderPosition(rowDef.defaultValue, {rowDef.minimum, rowDef.maximum}));
             QVERIFY(pane.rowActive(r));
             QVERIFY(!pane.locked(r));
         }
@@ -98,7 +99,8 @@ private slots:
             Qt::Key key;
             int value;
         };
-        const Case cases[] = {{1, Qt::Key_Home, 1}, {1, Qt::Key_End, 999}, {9, Qt::Key_Home, -998}, {9, Qt::Key_End, 999}};
+        const Case cases[] = {
+            {1, Qt::Key_Home, 1}, {1, Qt::Key_End, 999}, {9, Qt::Key_Home, -998}, {9, Qt::Key_End, 999}};
         Pane pane(commands, messages);
         pane.show();
         QCOMPARE(pane.range(9).minimum, -999);
@@ -140,10 +142,10 @@ private slots:
             QString text;
             bool paste;  // whole, as a paste; otherwise key by key
         };
-        const Case cases[] = {{QStringLiteral("abc"), false}, {QStringLiteral("x1"), false},
-                              {QStringLiteral("-"), false},   {QString(), false},
-                              {QStringLiteral("1000"), true}, {QStringLiteral("0"), true},
-                              {QStringLiteral("12x"), true},  {QStringLiteral("1.5"), true},
+        const Case cases[] = {{QStringLiteral("abc"), false},       {QStringLiteral("x1"), false},
+                              {QStringLiteral("-"), false},         {QString(), false},
+                              {QStringLiteral("1000"), true},       {QStringLiteral("0"), true},
+                              {QStringLiteral("12x"), true},        {QStringLiteral("1.5"), true},
                               {QStringLiteral("99999999999"), true}};
         Pane pane(commands, messages);
         pane.show();
@@ -181,8 +183,7 @@ private slots:
         commands.ids.clear();
         QTest::mouseClick(&control<QPushButton>(pane, Pane::IdDraw), Qt::LeftButton);
         QTest::mouseClick(&control<QPushButton>(pane, Pane::IdDrawRandom), Qt::LeftButton);
-        for (int id : {Pane::IdZoomIn, Pane::IdZoomOut, Pane::IdCentre})
-            control<QAction>(pane, id).trigger();
+        for (int id : {Pane::IdZoomIn, Pane::IdZoomOut, Pane::IdCentre}) control<QAction>(pane, id).trigger();
         QCOMPARE(commands.ids, (std::vector<int>{10030, 10031, 10011, 10012, 11602}));
     }
 

@@ -52,11 +52,11 @@ enum class Kind { Document, History, Favourites };
 
 // What a row expects.
 struct Outcome {
-    bool opened = false;         // document: passed its checks; history/favourites: the import ran
-    bool drawn = false;          // the figure was applied and drawn
-    std::string message;         // the message the window shows, if any
+    bool opened = false;  // document: passed its checks; history/favourites: the import ran
+    bool drawn = false;   // the figure was applied and drawn
+    std::string message;  // the message the window shows, if any
     std::function<void(const PlainPanes&, const DrawState&)> check;  // further checks on what was drawn
-    int entries = -1;            // history: entries kept; favourites: rows kept
+    int entries = -1;                                                // history: entries kept; favourites: rows kept
 };
 
 struct BadInput {
@@ -149,7 +149,8 @@ TEST_P(BadInputs, HaveTheirDefinedOutcome) {
             ASSERT_EQ(r.ok(), want.opened) << row.name;
             if (!r.ok()) {
                 EXPECT_EQ(CDocumentFiles::messageFor(r.status), want.message);
-                EXPECT_EQ(docs.documentTitle(), CDocumentFiles::kUntitled);  // a refused file never becomes the document
+                EXPECT_EQ(docs.documentTitle(),
+                          CDocumentFiles::kUntitled);  // a refused file never becomes the document
                 return;
             }
             PlainPanes panes;

@@ -8,9 +8,8 @@
 // must not have: as root it drops to an unprivileged user (permissions do not
 // bind root), and a full disk is a file size limit (RLIMIT_FSIZE) with
 // SIGXFSZ ignored, which makes writes past the limit fail with EFBIG.
-#include <gtest/gtest.h>
-
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -41,28 +40,44 @@ constexpr uid_t kNobody = 65534;
 
 std::string nameOf(StoreStatus s) {
     switch (s) {
-        case StoreStatus::Ok: return "Ok";
-        case StoreStatus::CannotOpenWorkFile: return "CannotOpenWorkFile";
-        case StoreStatus::CannotWriteWorkFile: return "CannotWriteWorkFile";
-        case StoreStatus::CannotWriteStagingFile: return "CannotWriteStagingFile";
-        case StoreStatus::CannotReadSource: return "CannotReadSource";
-        case StoreStatus::CannotWriteDestination: return "CannotWriteDestination";
-        case StoreStatus::Refused: return "Refused";
-        case StoreStatus::NameTooLong: return "NameTooLong";
-        case StoreStatus::NameNotConvertible: return "NameNotConvertible";
+        case StoreStatus::Ok:
+            return "Ok";
+        case StoreStatus::CannotOpenWorkFile:
+            return "CannotOpenWorkFile";
+        case StoreStatus::CannotWriteWorkFile:
+            return "CannotWriteWorkFile";
+        case StoreStatus::CannotWriteStagingFile:
+            return "CannotWriteStagingFile";
+        case StoreStatus::CannotReadSource:
+            return "CannotReadSource";
+        case StoreStatus::CannotWriteDestination:
+            return "CannotWriteDestination";
+        case StoreStatus::Refused:
+            return "Refused";
+        case StoreStatus::NameTooLong:
+            return "NameTooLong";
+        case StoreStatus::NameNotConvertible:
+            return "NameNotConvertible";
     }
     return "?";
 }
 
 std::string nameOf(DocumentStatus s) {
     switch (s) {
-        case DocumentStatus::Ok: return "Ok";
-        case DocumentStatus::NeedsPath: return "NeedsPath";
-        case DocumentStatus::CannotWriteWorkFile: return "CannotWriteWorkFile";
-        case DocumentStatus::CannotWriteTarget: return "CannotWriteTarget";
-        case DocumentStatus::CannotOpenWorkFile: return "CannotOpenWorkFile";
-        case DocumentStatus::CannotRead: return "CannotRead";
-        case DocumentStatus::NotADocument: return "NotADocument";
+        case DocumentStatus::Ok:
+            return "Ok";
+        case DocumentStatus::NeedsPath:
+            return "NeedsPath";
+        case DocumentStatus::CannotWriteWorkFile:
+            return "CannotWriteWorkFile";
+        case DocumentStatus::CannotWriteTarget:
+            return "CannotWriteTarget";
+        case DocumentStatus::CannotOpenWorkFile:
+            return "CannotOpenWorkFile";
+        case DocumentStatus::CannotRead:
+            return "CannotRead";
+        case DocumentStatus::NotADocument:
+            return "NotADocument";
     }
     return "?";
 }
@@ -127,8 +142,10 @@ std::string changes(const Files& before, const Files& after, const std::function
     for (const auto& [name, bytes] : before) {
         if (ignored(name)) continue;
         auto it = after.find(name);
-        if (it == after.end()) out += " removed " + name + ";";
-        else if (it->second != bytes) out += " changed " + name + ";";
+        if (it == after.end())
+            out += " removed " + name + ";";
+        else if (it->second != bytes)
+            out += " changed " + name + ";";
     }
     for (const auto& [name, bytes] : after)
         if (!before.count(name) && !ignored(name)) out += " added " + name + ";";
@@ -146,8 +163,13 @@ struct DocumentState {
 // operations read from or save to.
 struct Stores {
     Stores(const fs::path& testRoot, const fs::path& userFolder)
-        : root(testRoot), folder(userFolder), in(testRoot / "in"), docs(testRoot / "docs"),
-          history(userFolder), favourites(userFolder), documents(userFolder) {}
+        : root(testRoot),
+          folder(userFolder),
+          in(testRoot / "in"),
+          docs(testRoot / "docs"),
+          history(userFolder),
+          favourites(userFolder),
+          documents(userFolder) {}
     DocumentState documentState() const {
         return {documents.documentPath(), documents.documentTitle(), documents.saved()};
     }
@@ -160,8 +182,8 @@ struct Stores {
 // Runs the operation and gives what is wrong with its outcome: another
 // status than expected, a file changed (other than those `ignored` takes),
 // or the document's path, title or saved flag changed.
-std::string check(Stores& s, const char* name, const std::function<std::string(Stores&)>& run, const std::string& expected,
-                  const std::function<bool(const std::string&)>& ignored) {
+std::string check(Stores& s, const char* name, const std::function<std::string(Stores&)>& run,
+                  const std::string& expected, const std::function<bool(const std::string&)>& ignored) {
     const Files before = filesUnder(s.root);
     const DocumentState document = s.documentState();
     const std::string got = run(s);
@@ -173,7 +195,7 @@ std::string check(Stores& s, const char* name, const std::function<std::string(S
 }
 
 struct ChildLimits {
-    bool unprivileged = false;           // as root: run as uid/gid 65534
+    bool unprivileged = false;            // as root: run as uid/gid 65534
     std::optional<rlim_t> fileSizeLimit;  // bytes a file may grow to
 };
 
@@ -196,7 +218,8 @@ std::string inChild(const ChildLimits& limits, const std::function<std::string()
         if (found.empty() && limits.fileSizeLimit) {
             ::signal(SIGXFSZ, SIG_IGN);
             const rlimit lim{*limits.fileSizeLimit, *limits.fileSizeLimit};
-            if (::setrlimit(RLIMIT_FSIZE, &lim) != 0) found = std::string("no file size limit: ") + std::strerror(errno) + "\n";
+            if (::setrlimit(RLIMIT_FSIZE, &lim) != 0)
+                found = std::string("no file size limit: ") + std::strerror(errno) + "\n";
         }
         if (found.empty()) found = body();
         std::size_t done = 0;
@@ -220,8 +243,10 @@ std::string inChild(const ChildLimits& limits, const std::function<std::string()
     ::close(pipeFds[0]);
     int status = 0;
     ::waitpid(pid, &status, 0);
-    if (WIFSIGNALED(status)) found += "the child was ended by signal " + std::to_string(WTERMSIG(status)) + "\n";
-    else if (WEXITSTATUS(status) != 0) found += "the child exited with " + std::to_string(WEXITSTATUS(status)) + "\n";
+    if (WIFSIGNALED(status))
+        found += "the child was ended by signal " + std::to_string(WTERMSIG(status)) + "\n";
+    else if (WEXITSTATUS(status) != 0)
+        found += "the child exited with " + std::to_string(WEXITSTATUS(status)) + "\n";
     return found;
 }
 
@@ -304,7 +329,9 @@ const Operation kOperations[] = {
     {"favourites move", [](Stores& s) { return nameOf(s.favourites.MoveFavourite(4, 2).status); },
      "CannotWriteWorkFile", "CannotOpenWorkFile"},
     {"favourites expansion",
-     [](Stores& s) { return nameOf(s.favourites.SyncExpansionFlags({std::nullopt, false}).status); },
+     [](Stores& s) {
+         return nameOf(s.favourites.SyncExpansionFlags({std::nullopt, false}).status);
+     },
      "CannotWriteStagingFile", "CannotOpenWorkFile"},
     {"favourites reset", [](Stores& s) { return nameOf(s.favourites.ResetTable().status); }, "CannotWriteWorkFile",
      "CannotWriteWorkFile"},
@@ -359,8 +386,9 @@ TEST_F(FaultyFolder, ThatCannotBeMadeIsReportedByEveryStore) {
 // be rewritten. Everything else, temporaries included, must not appear or change.
 bool stagingFile(const std::string& name) {
     static const std::set<std::string> staging = {
-        "user/csv_history1",           "user/csv_history2",       "user/csv_okiniiri_check",
-        "user/csv_okiniiri_oyako_check", "user/csv_okiniiri_junjo", "user/csv_okiniiri_tenkai",
+        "user/csv_history1",       "user/csv_history2",
+        "user/csv_okiniiri_check", "user/csv_okiniiri_oyako_check",
+        "user/csv_okiniiri_junjo", "user/csv_okiniiri_tenkai",
     };
     return staging.count(name) > 0;
 }
@@ -398,7 +426,9 @@ TEST_F(FaultyFolder, OnAFullDiskKeepsTheOldFilesAndNoTemporaries) {
     Stores& s = *stores;
     for (const FullDiskCase& c : kFullDisk) {
         const rlim_t limit = c.limit(s);
-        EXPECT_EQ(inChild({.unprivileged = false, .fileSizeLimit = limit}, [&] { return check(s, c.name, c.run, c.expected, stagingFile); }), "")
+        EXPECT_EQ(inChild({.unprivileged = false, .fileSizeLimit = limit},
+                          [&] { return check(s, c.name, c.run, c.expected, stagingFile); }),
+                  "")
             << "file size limit " << limit;
     }
 }

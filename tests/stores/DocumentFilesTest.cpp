@@ -48,7 +48,8 @@ TEST_F(DocumentFilesTest, SaveThatCannotWriteKeepsTitleAndFlag) {
 
 TEST_F(DocumentFilesTest, OpenReadsTheCheckedRecord) {
     const FigureRecord r = test::sampleRecord(7);
-    std::ofstream(doc("fig.lmfig"), std::ios::binary) << "// a comment\r\n" << writeDocumentLine(r) << "anything after\r\n";
+    std::ofstream(doc("fig.lmfig"), std::ios::binary) << "// a comment\r\n"
+                                                      << writeDocumentLine(r) << "anything after\r\n";
     CDocumentFiles d(folder_);
     const DocumentResult res = d.Open(doc("fig.lmfig"));
     ASSERT_TRUE(res.ok());

@@ -36,10 +36,10 @@ protected:
 TEST_F(HistoryStoreTest, AppendWritesTheLineByteForByte) {
     FigureRecord r = test::sampleRecord(1);
     r[FigureRecord::Param1 + 2] = -7;
-    r[FigureRecord::FgColour] = -1;             // only the 24 colour bits are written
+    r[FigureRecord::FgColour] = -1;  // only the 24 colour bits are written
     r[FigureRecord::Colour1 + 3] = 0x01ABCDEF;
     std::array<bool, 20> active = allActive();
-    active[19] = false;                         // row 20 inactive: written as 0
+    active[19] = false;  // row 20 inactive: written as 0
     ASSERT_TRUE(store().AppendEntry(r, active).ok());
 
     std::vector<long long> v;

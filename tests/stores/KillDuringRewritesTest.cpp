@@ -4,7 +4,6 @@
 // through, never a mix of two or a truncated one. The kill moments are
 // spread over two measured cycles, so they land in every step of it.
 #include <gtest/gtest.h>
-
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -82,8 +81,7 @@ Cycle favourites(const fs::path& folder, const fs::path& docs) {
     writeFile(docs / "small.lmfav", small);
     writeFile(folder / "csv_okiniiri0", small);
     auto store = std::make_shared<COkiniiriStore>(folder);
-    return {{{folder / "csv_okiniiri0", {{"big", big}, {"small", small}}}},
-            [store, docs] {
+    return {{{folder / "csv_okiniiri0", {{"big", big}, {"small", small}}}}, [store, docs] {
                 return store->ImportTable(docs / "big.lmfav").ok() && store->ImportTable(docs / "small.lmfav").ok();
             }};
 }
@@ -94,7 +92,8 @@ Cycle history(const fs::path& folder, const fs::path& docs) {
     // could leave is the empty file it writes anyway, and an empty history
     // among the valid contents would hide a rewrite that truncates first.
     std::string full, few;
-    for (int i = 0; i < CHistoryStore::kCapacity; ++i) full += CHistoryStore::entryLine(test::sampleRecord(i), allActive());
+    for (int i = 0; i < CHistoryStore::kCapacity; ++i)
+        full += CHistoryStore::entryLine(test::sampleRecord(i), allActive());
     for (int i = 0; i < 3; ++i) few += CHistoryStore::entryLine(test::sampleRecord(5000 + i), allActive());
     const FigureRecord added = test::sampleRecord(9000);
     const std::string line = CHistoryStore::entryLine(added, allActive());
@@ -146,7 +145,8 @@ TEST_P(KillDuringRewrites, LeaveEveryFileWhole) {
                kMeasured);
 
     std::uint32_t seed = std::random_device{}();
-    if (const char* s = std::getenv("LUMORA_KILL_SEED")) seed = static_cast<std::uint32_t>(std::strtoul(s, nullptr, 10));
+    if (const char* s = std::getenv("LUMORA_KILL_SEED"))
+        seed = static_cast<std::uint32_t>(std::strtoul(s, nullptr, 10));
     SCOPED_TRACE("seed " + std::to_string(seed) + " (LUMORA_KILL_SEED repeats it), cycle " +
                  std::to_string(cycleMicros) + " us");
     std::mt19937 random(seed);
@@ -177,7 +177,8 @@ TEST_P(KillDuringRewrites, LeaveEveryFileWhole) {
 
         for (const Watched& w : cycle.watched) {
             const std::string now = readPath(w.file);
-            const auto match = std::find_if(w.valid.begin(), w.valid.end(), [&](const Valid& v) { return v.accepts(now); });
+            const auto match =
+                std::find_if(w.valid.begin(), w.valid.end(), [&](const Valid& v) { return v.accepts(now); });
             if (match == w.valid.end()) {
                 ADD_FAILURE() << "round " << round << ", killed after " << wait << " us: " << w.file.filename()
                               << " holds " << now.size() << " bytes that are none of the valid contents";

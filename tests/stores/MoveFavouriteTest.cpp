@@ -9,7 +9,8 @@ namespace {
 using test::crlf;
 
 std::string folderRow(int id, int parent, int expanded = 0) {
-    return std::to_string(id) + "," + std::to_string(parent) + ",d" + std::to_string(id) + ",1," + std::to_string(expanded) + ",1";
+    return std::to_string(id) + "," + std::to_string(parent) + ",d" + std::to_string(id) + ",1," +
+           std::to_string(expanded) + ",1";
 }
 std::string zeroFav(int id, int parent, const std::string& name) {
     return std::to_string(id) + "," + std::to_string(parent) + "," + name + ",0,0,0";
@@ -32,13 +33,15 @@ TEST_F(MoveFavouriteTest, UpOntoAFolder) {
            zeroFav(7, 2, "moved"), zeroFav(8, 4, "c")});
     COkiniiriStore store(folder_);
     ASSERT_TRUE(store.MoveFavourite(7, 3).ok());
-    EXPECT_EQ(lines(), (std::vector<std::string>{test::topLine(1), folderRow(2, 1), "3,1,d3,1,1,1", zeroFav(4, 3, "moved"),
-                                                 "5,3,d4,1,0,1", zeroFav(6, 5, "a"), zeroFav(7, 2, "b"), zeroFav(8, 5, "c")}));
+    EXPECT_EQ(lines(),
+              (std::vector<std::string>{test::topLine(1), folderRow(2, 1), "3,1,d3,1,1,1", zeroFav(4, 3, "moved"),
+                                        "5,3,d4,1,0,1", zeroFav(6, 5, "a"), zeroFav(7, 2, "b"), zeroFav(8, 5, "c")}));
 }
 
 TEST_F(MoveFavouriteTest, DownOntoAFolder) {
     // Line 2 onto the folder on line 5: 1, 3, 4, 5, (2), 6.
-    table({test::topLine(0), zeroFav(2, 1, "moved"), folderRow(3, 1), zeroFav(4, 3, "a"), folderRow(5, 3), zeroFav(6, 5, "b")});
+    table({test::topLine(0), zeroFav(2, 1, "moved"), folderRow(3, 1), zeroFav(4, 3, "a"), folderRow(5, 3),
+           zeroFav(6, 5, "b")});
     COkiniiriStore store(folder_);
     ASSERT_TRUE(store.MoveFavourite(2, 5).ok());
     EXPECT_EQ(lines(), (std::vector<std::string>{test::topLine(0), "2,1,d3,1,0,1", zeroFav(3, 2, "a"), "4,2,d5,1,1,1",
@@ -49,7 +52,8 @@ TEST_F(MoveFavouriteTest, OntoAFavouriteJoinsItsFolder) {
     table({test::topLine(1), folderRow(2, 1), zeroFav(3, 2, "t"), zeroFav(4, 1, "moved")});
     COkiniiriStore store(folder_);
     ASSERT_TRUE(store.MoveFavourite(4, 3).ok());
-    EXPECT_EQ(lines(), (std::vector<std::string>{test::topLine(1), folderRow(2, 1), zeroFav(3, 2, "t"), zeroFav(4, 2, "moved")}));
+    EXPECT_EQ(lines(), (std::vector<std::string>{test::topLine(1), folderRow(2, 1), zeroFav(3, 2, "t"),
+                                                 zeroFav(4, 2, "moved")}));
 }
 
 TEST_F(MoveFavouriteTest, RefusedMovesWriteNothing) {

@@ -62,12 +62,12 @@ TEST_F(OkiniiriStoreTest, CheckDropsRowsThatFailTheirCheck) {
     EXPECT_TRUE(r.renumbered);
     // Kept: top, A, the valid favourite and the 6-field 0/0 row; then renumbered.
     EXPECT_EQ(tableNow(), crlf({top(0), folder(2, 1, "A"), favourite(3, 2, "ok"), "4,2,zero,0,0,0"}));
-    EXPECT_EQ(read("csv_okiniiri_check"),
-              crlf({top(0), folder(2, 1, "A"), favourite(5, 2, "ok"), "8,2,zero,0,0,0"}));
+    EXPECT_EQ(read("csv_okiniiri_check"), crlf({top(0), folder(2, 1, "A"), favourite(5, 2, "ok"), "8,2,zero,0,0,0"}));
 }
 
 TEST_F(OkiniiriStoreTest, AnInvalidTopLineIsReplaced) {
-    const std::string cases[] = {"1,0,x,1,2,1", "2,0,x,1,1,1", "1,1,x,1,1,1", "1,0,x,0,1,1", "1,0,x,1,1,0", "1,0,x,1,1,1,1", ""};
+    const std::string cases[] = {
+        "1,0,x,1,2,1", "2,0,x,1,1,1", "1,1,x,1,1,1", "1,0,x,0,1,1", "1,0,x,1,1,0", "1,0,x,1,1,1,1", ""};
     for (const auto& bad : cases) {
         table({bad, folder(2, 1, "A")});
         ASSERT_TRUE(store().RunIntegrityPass().ok());
@@ -106,8 +106,8 @@ TEST_F(OkiniiriStoreTest, AppendUsesTheLargestIdPlusOne) {
     ASSERT_TRUE(s.AppendFolder(0, "新しい, フォルダ").ok());
     ASSERT_TRUE(s.AppendFavourite(2, "fav\r\nname", test::sampleRecord()).ok());
     const auto conv = std::string("\x90\x56\x82\xB5\x82\xA2") + ". " + "\x83\x74\x83\x48\x83\x8B\x83\x5F";
-    EXPECT_EQ(tableNow(), crlf({top(), folder(2, 1, "A"), folder(7, 1, "B"), folder(8, 1, conv),
-                                favourite(9, 2, "fav  name")}));
+    EXPECT_EQ(tableNow(),
+              crlf({top(), folder(2, 1, "A"), folder(7, 1, "B"), folder(8, 1, conv), favourite(9, 2, "fav  name")}));
 }
 
 TEST_F(OkiniiriStoreTest, AppendCompletesAMissingLineEnd) {
@@ -117,8 +117,8 @@ TEST_F(OkiniiriStoreTest, AppendCompletesAMissingLineEnd) {
 }
 
 TEST_F(OkiniiriStoreTest, RemovingAFolderTakesItsSubtreeAndRenumbers) {
-    table({top(), folder(2, 1, "A"), folder(3, 1, "B"), favourite(4, 3, "in B"), folder(5, 3, "B2"), favourite(6, 5, "in B2"),
-           favourite(7, 2, "in A")});
+    table({top(), folder(2, 1, "A"), folder(3, 1, "B"), favourite(4, 3, "in B"), folder(5, 3, "B2"),
+           favourite(6, 5, "in B2"), favourite(7, 2, "in A")});
     auto s = store();
     ASSERT_TRUE(s.RemoveRow(3).ok());
     EXPECT_EQ(tableNow(), crlf({top(), folder(2, 1, "A"), favourite(3, 2, "in A")}));
@@ -267,7 +267,8 @@ TEST(OkiniiriTree, ARowWhoseParentIsTheLastLineShows) {
 }
 
 TEST(OkiniiriTree, AFolderWhoseParentHasNoItemYetLandsAtTheTop) {
-    COkiniiriRows rows(crlf({top(), folder(2, 3, "early"), folder(3, 4, "mid"), folder(4, 1, "late"), "5,99,far,1,1,1"}));
+    COkiniiriRows rows(
+        crlf({top(), folder(2, 3, "early"), folder(3, 4, "mid"), folder(4, 1, "late"), "5,99,far,1,1,1"}));
     const OkiniiriTree t = COkiniiriStore::DeriveTree(rows, TreeScope::AllRows);
     EXPECT_EQ(texts(t, t.topLevel), (std::vector<std::string>{"お気に入り", "early"}));
     EXPECT_EQ(t.itemOfRow[4], -1);

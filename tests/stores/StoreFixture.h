@@ -49,7 +49,8 @@ protected:
     // Files in the folder other than the ones named, e.g. stray temporaries.
     std::vector<std::string> filesIn() const {
         std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(folder_)) names.push_back(e.path().filename().string());
+        for (const auto& e : std::filesystem::directory_iterator(folder_))
+            names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }

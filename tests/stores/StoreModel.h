@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/TextFields.h"
 #include "StoreFixture.h"
+#include "engine/TextFields.h"
 
 namespace lumora::test {
 
@@ -67,8 +67,10 @@ inline void modelPass(ModelFiles& m) {
             for (std::size_t k = 6; k <= 74; ++k) s += static_cast<std::uint32_t>(num(f, k));
             keep = num(f, 75) == static_cast<std::int32_t>(s);
         }
-        if (keep) out += joinRow(f) + "\r\n";
-        else changed = true;
+        if (keep)
+            out += joinRow(f) + "\r\n";
+        else
+            changed = true;
     }
     m.check = out;
     if (changed) m.table = out;
@@ -86,8 +88,10 @@ inline void modelPass(ModelFiles& m) {
             bool hasParent = false;
             for (const auto& k : rows)
                 if (num(k, 1) == num(rows[j], 2)) hasParent = true;
-            if (hasParent && known) o += joinRow(rows[j]) + "\r\n";
-            else removed = true;
+            if (hasParent && known)
+                o += joinRow(rows[j]) + "\r\n";
+            else
+                removed = true;
         }
         m.orphan = o;
         m.orphanWritten = true;
@@ -148,11 +152,15 @@ inline bool modelMove(ModelFiles& m, std::size_t S, std::size_t T) {
         std::int64_t d = static_cast<std::int64_t>(f);
         bool consult = true;
         if (S > T) {
-            if (f > S) consult = false;
-            else if (f > T) d = static_cast<std::int64_t>(f) + 1;
+            if (f > S)
+                consult = false;
+            else if (f > T)
+                d = static_cast<std::int64_t>(f) + 1;
         } else {
-            if (f > T) consult = false;
-            else if (f > S) d = static_cast<std::int64_t>(f) - 1;
+            if (f > T)
+                consult = false;
+            else if (f > S)
+                d = static_cast<std::int64_t>(f) - 1;
         }
         for (std::size_t p = 2; p <= n; ++p) {
             if (slot[p] != c || (consult && done[p])) continue;
@@ -184,10 +192,14 @@ inline std::string randomTable(std::mt19937& rng, int maxRows, bool damaged) {
     for (int line = 1; line <= n; ++line) {
         if (line == 1) {
             const int kind = damaged ? pick(0, 9) : 0;
-            if (kind <= 6) out += topLine(pick(0, 1));
-            else if (kind == 7) out += "1,0,Other,1," + std::to_string(pick(0, 1)) + ",1";
-            else if (kind == 8) out += "1,0,x,1,3,1";
-            else out += "garbage";
+            if (kind <= 6)
+                out += topLine(pick(0, 1));
+            else if (kind == 7)
+                out += "1,0,Other,1," + std::to_string(pick(0, 1)) + ",1";
+            else if (kind == 8)
+                out += "1,0,x,1,3,1";
+            else
+                out += "garbage";
             out += "\r\n";
             continue;
         }
@@ -205,11 +217,12 @@ inline std::string randomTable(std::mt19937& rng, int maxRows, bool damaged) {
                 sum += static_cast<std::uint32_t>(v);
                 row += "," + std::to_string(v);
             }
-            row += "," + std::to_string(static_cast<std::int32_t>(sum + (kind == 9 && damaged && pick(0, 1) ? 1u : 0u)));
+            row +=
+                "," + std::to_string(static_cast<std::int32_t>(sum + (kind == 9 && damaged && pick(0, 1) ? 1u : 0u)));
         } else if (kind == 10) {
             row += ",0,0,0";  // a 6-field row without a record
         } else if (kind == 11) {
-            row += ",1,1";   // too short
+            row += ",1,1";  // too short
         } else {
             row = "";
         }

@@ -31,11 +31,7 @@ TEST_F(WorkFilesTest, AppendCompletesAMissingLineEnd) {
     struct Case {
         std::string before, expected;
     } cases[] = {
-        {"", "x\r\n"},
-        {"a\r\n", "a\r\nx\r\n"},
-        {"a", "a\r\nx\r\n"},
-        {"a\n", "a\nx\r\n"},
-        {"a\r", "a\r\r\nx\r\n"},
+        {"", "x\r\n"}, {"a\r\n", "a\r\nx\r\n"}, {"a", "a\r\nx\r\n"}, {"a\n", "a\nx\r\n"}, {"a\r", "a\r\r\nx\r\n"},
     };
     for (const auto& c : cases) {
         write("f", c.before);

@@ -22,7 +22,10 @@ inline std::vector<std::vector<std::string>> readTsv(const std::string& path) {
     std::string line;
     bool header = true;
     while (std::getline(in, line)) {
-        if (header) { header = false; continue; }
+        if (header) {
+            header = false;
+            continue;
+        }
         if (line.empty()) continue;
         std::vector<std::string> fields;
         std::size_t start = 0;

@@ -32,7 +32,8 @@ inline std::string sha256Hex(std::string_view data) {
         for (int i = 0; i < 16; ++i) {
             w[i] = (std::uint32_t(std::uint8_t(msg[off + 4 * i])) << 24) |
                    (std::uint32_t(std::uint8_t(msg[off + 4 * i + 1])) << 16) |
-                   (std::uint32_t(std::uint8_t(msg[off + 4 * i + 2])) << 8) | std::uint32_t(std::uint8_t(msg[off + 4 * i + 3]));
+                   (std::uint32_t(std::uint8_t(msg[off + 4 * i + 2])) << 8) |
+                   std::uint32_t(std::uint8_t(msg[off + 4 * i + 3]));
         }
         for (int i = 16; i < 64; ++i) {
             const std::uint32_t s0 = rotr(w[i - 15], 7) ^ rotr(w[i - 15], 18) ^ (w[i - 15] >> 3);
@@ -47,9 +48,23 @@ inline std::string sha256Hex(std::string_view data) {
             const std::uint32_t S0 = rotr(a, 2) ^ rotr(a, 13) ^ rotr(a, 22);
             const std::uint32_t mj = (a & b) ^ (a & c) ^ (b & c);
             const std::uint32_t t2 = S0 + mj;
-            hh = g; g = f; f = e; e = d + t1; d = c; c = b; b = a; a = t1 + t2;
+            hh = g;
+            g = f;
+            f = e;
+            e = d + t1;
+            d = c;
+            c = b;
+            b = a;
+            a = t1 + t2;
         }
-        h[0] += a; h[1] += b; h[2] += c; h[3] += d; h[4] += e; h[5] += f; h[6] += g; h[7] += hh;
+        h[0] += a;
+        h[1] += b;
+        h[2] += c;
+        h[3] += d;
+        h[4] += e;
+        h[5] += f;
+        h[6] += g;
+        h[7] += hh;
     }
     std::string hex;
     char buf[9];
