@@ -17,4 +17,4 @@ LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE long
 
-./scripts/fuzz.sh "${LUMORA_FUZZ_SECONDS:-20}"
+./scripts/fuzz.sh "${LUMORA_FUZZ_SECONDS:-30}"
