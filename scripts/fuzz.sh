@@ -6,7 +6,7 @@ set -eu
 cd "$(dirname "$0")/.."
 seconds="${1:-30}"
 CC=clang CXX=clang++ ./scripts/build.sh build-fuzz -DLUMORA_GUI=OFF -DLUMORA_BENCH=OFF -DLUMORA_FUZZ=ON \
-  -DLUMORA_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  -DLUMORA_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG"
 for target in build-fuzz/fuzz/fuzz_* build-fuzz/fuzz/stores/fuzz_*; do
   [ -x "$target" ] || continue
   name=$(basename "$target" | sed 's/^fuzz_//')
