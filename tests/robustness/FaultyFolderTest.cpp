@@ -30,6 +30,7 @@
 #include "collections/CDocumentFiles.h"
 #include "collections/CHistoryStore.h"
 #include "collections/COkiniiriStore.h"
+#include "tests/stores/StoreFixture.h"
 
 namespace lumora {
 namespace {
@@ -90,15 +91,6 @@ bool matches(const std::string& got, const std::string& expected) {
     return expected == kAnyFailure ? got != "Ok" : got == expected;
 }
 
-FigureRecord record(int base) {
-    FigureRecord r;
-    for (int i = 0; i < FigureRecord::kValueCount; ++i) r[i] = base + i;
-    r[FigureRecord::Category] = 3;
-    r[FigureRecord::Formula] = 1;
-    r[FigureRecord::RecordSum] = recordSum(r);
-    return r;
-}
-
 std::array<bool, 20> allActive() {
     std::array<bool, 20> a;
     a.fill(true);
@@ -114,7 +106,7 @@ void writePath(const fs::path& p, const std::string& bytes) { std::ofstream(p, s
 
 std::string historyOf(int entries, int base) {
     std::string out;
-    for (int i = 0; i < entries; ++i) out += CHistoryStore::entryLine(record(base + i), allActive());
+    for (int i = 0; i < entries; ++i) out += CHistoryStore::entryLine(test::sampleRecord(base + i), allActive());
     return out;
 }
 
@@ -265,7 +257,7 @@ protected:
         writePath(root_ / "in" / "big.csv", historyOf(100, 600));
         writePath(root_ / "in" / "table.lmfav", tableOf(3));
         writePath(root_ / "in" / "big.lmfav", tableOf(3000));
-        writePath(root_ / "in" / "doc.lmfig", writeDocumentLine(record(70)));
+        writePath(root_ / "in" / "doc.lmfig", writeDocumentLine(test::sampleRecord(70)));
     }
     void TearDown() override {
         std::error_code ec;
@@ -281,10 +273,10 @@ protected:
         EXPECT_TRUE(s->history.ImportHistory(root_ / "in" / "start.csv").ok());
         EXPECT_TRUE(s->favourites.RunIntegrityPass().ok());  // writes the top folder
         EXPECT_TRUE(s->favourites.AppendFolder(0, "F").ok());
-        EXPECT_TRUE(s->favourites.AppendFavourite(2, "a", record(10)).ok());
-        EXPECT_TRUE(s->favourites.AppendFavourite(0, "b", record(20)).ok());
+        EXPECT_TRUE(s->favourites.AppendFavourite(2, "a", test::sampleRecord(10)).ok());
+        EXPECT_TRUE(s->favourites.AppendFavourite(0, "b", test::sampleRecord(20)).ok());
         EXPECT_TRUE(s->favourites.RunIntegrityPass().ok());
-        EXPECT_TRUE(s->documents.SaveAs(root_ / "docs" / "a.lmfig", record(30)).ok());
+        EXPECT_TRUE(s->documents.SaveAs(root_ / "docs" / "a.lmfig", test::sampleRecord(30)).ok());
         return s;
     }
 
@@ -302,7 +294,8 @@ struct Operation {
 
 const Operation kOperations[] = {
     {"history count", [](Stores& s) { return nameOf(s.history.CountEntries().status); }, "Ok", "CannotOpenWorkFile"},
-    {"history append", [](Stores& s) { return nameOf(s.history.AppendEntry(record(40), allActive()).status); },
+    {"history append",
+     [](Stores& s) { return nameOf(s.history.AppendEntry(test::sampleRecord(40), allActive()).status); },
      "CannotWriteWorkFile", "CannotWriteWorkFile"},
     {"history trim", [](Stores& s) { return nameOf(s.history.TrimEntries().status); }, "CannotWriteStagingFile",
      "CannotOpenWorkFile"},
@@ -320,7 +313,8 @@ const Operation kOperations[] = {
      "CannotWriteStagingFile", "CannotOpenWorkFile"},
     {"favourites new folder", [](Stores& s) { return nameOf(s.favourites.AppendFolder(0, "G").status); },
      "CannotWriteWorkFile", "CannotOpenWorkFile"},
-    {"favourites add", [](Stores& s) { return nameOf(s.favourites.AppendFavourite(2, "c", record(50)).status); },
+    {"favourites add",
+     [](Stores& s) { return nameOf(s.favourites.AppendFavourite(2, "c", test::sampleRecord(50)).status); },
      "CannotWriteWorkFile", "CannotOpenWorkFile"},
     {"favourites remove", [](Stores& s) { return nameOf(s.favourites.RemoveRow(3).status); }, "CannotWriteWorkFile",
      "CannotOpenWorkFile"},
@@ -340,9 +334,10 @@ const Operation kOperations[] = {
     {"favourites export into the folder",
      [](Stores& s) { return nameOf(s.favourites.ExportTable(s.folder / "out.lmfav").status); },
      "CannotWriteDestination", "CannotOpenWorkFile"},
-    {"document save", [](Stores& s) { return nameOf(s.documents.Save(record(60)).status); }, "CannotWriteWorkFile",
-     "NeedsPath"},
-    {"document save as", [](Stores& s) { return nameOf(s.documents.SaveAs(s.docs / "b.lmfig", record(60)).status); },
+    {"document save", [](Stores& s) { return nameOf(s.documents.Save(test::sampleRecord(60)).status); },
+     "CannotWriteWorkFile", "NeedsPath"},
+    {"document save as",
+     [](Stores& s) { return nameOf(s.documents.SaveAs(s.docs / "b.lmfig", test::sampleRecord(60)).status); },
      "CannotWriteWorkFile", "CannotWriteWorkFile"},
     {"document open", [](Stores& s) { return nameOf(s.documents.Open(s.in / "doc.lmfig").status); },
      "CannotOpenWorkFile", "CannotOpenWorkFile"},
@@ -407,17 +402,19 @@ const FullDiskCase kFullDisk[] = {
     {"history import", [](const Stores&) { return rlim_t{4096}; },
      [](Stores& s) { return nameOf(s.history.ImportHistory(s.in / "big.csv").status); }, "CannotWriteWorkFile"},
     {"history append", [](const Stores& s) { return sizeOf(s.history.workFile()) + 100; },
-     [](Stores& s) { return nameOf(s.history.AppendEntry(record(40), allActive()).status); }, "CannotWriteWorkFile"},
+     [](Stores& s) { return nameOf(s.history.AppendEntry(test::sampleRecord(40), allActive()).status); },
+     "CannotWriteWorkFile"},
     {"favourites import", [](const Stores&) { return rlim_t{4096}; },
      [](Stores& s) { return nameOf(s.favourites.ImportTable(s.in / "big.lmfav").status); }, "CannotWriteWorkFile"},
     {"favourites add", [](const Stores& s) { return sizeOf(s.favourites.workFile()) + 100; },
-     [](Stores& s) { return nameOf(s.favourites.AppendFavourite(2, "c", record(50)).status); }, "CannotWriteWorkFile"},
+     [](Stores& s) { return nameOf(s.favourites.AppendFavourite(2, "c", test::sampleRecord(50)).status); },
+     "CannotWriteWorkFile"},
     {"favourites rename", [](const Stores& s) { return sizeOf(s.favourites.workFile()) + 100; },
      [](Stores& s) { return nameOf(s.favourites.RenameRow(2, std::string(500, 'n')).status); }, "CannotWriteWorkFile"},
     {"document save", [](const Stores&) { return rlim_t{64}; },
-     [](Stores& s) { return nameOf(s.documents.Save(record(60)).status); }, "CannotWriteWorkFile"},
+     [](Stores& s) { return nameOf(s.documents.Save(test::sampleRecord(60)).status); }, "CannotWriteWorkFile"},
     {"document save as", [](const Stores&) { return rlim_t{64}; },
-     [](Stores& s) { return nameOf(s.documents.SaveAs(s.docs / "b.lmfig", record(60)).status); },
+     [](Stores& s) { return nameOf(s.documents.SaveAs(s.docs / "b.lmfig", test::sampleRecord(60)).status); },
      "CannotWriteWorkFile"},
 };
 
