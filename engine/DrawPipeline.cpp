@@ -79,11 +79,12 @@ struct CollectSink {
 };
 
 template <bool Gradient, bool Turned>
-int collect(const DrawInputs& in, DrawState& st, const Turn& turn, Colour fg, int repeat) {
-    CollectSink<Gradient, Turned> sink{st.extent,
-                                       st.points,
+int collect(const DrawInputs& in, const ColourRun& run, Extent& extent, PlottedPoints& points, const Turn& turn,
+            Colour fg, int repeat) {
+    CollectSink<Gradient, Turned> sink{extent,
+                                       points,
                                        turn,
-                                       st.run,
+                                       run,
                                        static_cast<double>(xOffsetFor(in.shiftH)),
                                        static_cast<double>(yOffsetFor(in.shiftV)),
                                        stepCount(in.params),
@@ -96,23 +97,14 @@ int collect(const DrawInputs& in, DrawState& st, const Turn& turn, Colour fg, in
 
 }  // namespace
 
-DrawOutcome draw(const DrawInputs& in, DrawState& st) {
-    const Colour fg = foregroundFor(in.fgMode, in.customFg);
-    const Colour bg = backgroundFor(in.bgMode, in.customBg);
-    st.colours.fg = fg;
-    st.colours.bg = bg;
+void collectPoints(const DrawInputs& in, Colour fg, ColourRun& run, Extent& extent, PlottedPoints& points) {
     const bool gradient = in.fgMode == 3;
-    if (!gradient && fg == bg) return DrawOutcome::SameColour;
-
-    // The canvas fill does not depend on the orbit: run it beside the formula.
-    std::thread filler([&st, bg] { st.canvas.fill(bg); });
-
     const Turn turn = makeTurn(in);
     if (gradient) {
-        buildGradientTable(in.colours, in.colourOn, st.run.gradient);
-        buildBandTable(in.colours, in.colourOn, st.run.band);
+        buildGradientTable(in.colours, in.colourOn, run.gradient);
+        buildBandTable(in.colours, in.colourOn, run.band);
     }
-    st.extent = Extent{};
+    extent = Extent{};
     // The pen pane keeps the repeat count in 1..30; a count beyond the step
     // count would divide by zero, so it is held inside 1..N here.
     const int N = stepCount(in.params);
@@ -124,20 +116,34 @@ DrawOutcome draw(const DrawInputs& in, DrawState& st) {
     const bool fits = static_cast<long long>(N) + 1 <= PlottedPoints::kCapacity;
     if (fits && N > 0) {
         if (gradient) {
-            count = turn.on ? collect<true, true>(in, st, turn, fg, repeat)
-                            : collect<true, false>(in, st, turn, fg, repeat);
+            count = turn.on ? collect<true, true>(in, run, extent, points, turn, fg, repeat)
+                            : collect<true, false>(in, run, extent, points, turn, fg, repeat);
         } else {
-            count = turn.on ? collect<false, true>(in, st, turn, fg, repeat)
-                            : collect<false, false>(in, st, turn, fg, repeat);
+            count = turn.on ? collect<false, true>(in, run, extent, points, turn, fg, repeat)
+                            : collect<false, false>(in, run, extent, points, turn, fg, repeat);
         }
     }
-    st.points.count = count;
-    st.points.firstIndex = firstIndex(in.category);
-    st.points.reversed = !turn.front;
+    points.count = count;
+    points.firstIndex = firstIndex(in.category);
+    points.reversed = !turn.front;
+}
+
+DrawOutcome draw(const DrawInputs& in, DrawState& st) {
+    const Colour fg = foregroundFor(in.fgMode, in.customFg);
+    const Colour bg = backgroundFor(in.bgMode, in.customBg);
+    st.colours.fg = fg;
+    st.colours.bg = bg;
+    const bool gradient = in.fgMode == 3;
+    if (!gradient && fg == bg) return DrawOutcome::SameColour;
+
+    // The canvas fill does not depend on the orbit: run it beside the formula.
+    std::thread filler([&st, bg] { st.canvas.fill(bg); });
+
+    collectPoints(in, fg, st.run, st.extent, st.points);
     filler.join();
 
     st.plotter.plot(st.canvas, st.points.x.data(), st.points.y.data(), gradient ? st.points.colour.data() : nullptr, fg,
-                    count, st.points.reversed, in.penWidth);
+                    st.points.count, st.points.reversed, in.penWidth);
     return DrawOutcome::Drawn;
 }
 

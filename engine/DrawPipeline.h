@@ -53,6 +53,13 @@ extern const char* const kSameColourCaption;
 Colour foregroundFor(int fgMode, Colour customFg);
 Colour backgroundFor(int bgMode, Colour customBg);
 
+// What Draw does before plotting, without a canvas: builds the colour run of
+// a gradient figure, runs the formula, records the extent (before the turn)
+// and fills `points` with canvas coordinates and colours. `fg` is the
+// foreground of the pen modes. A figure asking for more points than the
+// arrays hold gets none.
+void collectPoints(const DrawInputs& in, Colour fg, ColourRun& run, Extent& extent, PlottedPoints& points);
+
 // Runs one Draw into `state`. Every pixel comes out as a sequential Draw
 // makes it; the fill may run on a second thread while the formula steps.
 DrawOutcome draw(const DrawInputs& in, DrawState& state);
